@@ -18,6 +18,7 @@ public:
 
     void SetSize(int x, int y) noexcept { cx = x; cy = y; }
     bool operator==(SIZE s) const noexcept { return cx == s.cx && cy == s.cy; }
+    bool operator==(const CSize& s) const noexcept { return cx == s.cx && cy == s.cy; }
     bool operator!=(SIZE s) const noexcept { return !(*this == s); }
     void operator+=(SIZE s) noexcept { cx += s.cx; cy += s.cy; }
     void operator-=(SIZE s) noexcept { cx -= s.cx; cy -= s.cy; }
@@ -44,6 +45,7 @@ public:
     void Offset(POINT p) noexcept { Offset(p.x, p.y); }
     void Offset(SIZE s) noexcept { Offset(s.cx, s.cy); }
     bool operator==(POINT p) const noexcept { return x == p.x && y == p.y; }
+    bool operator==(const CPoint& p) const noexcept { return x == p.x && y == p.y; }
     bool operator!=(POINT p) const noexcept { return !(*this == p); }
     void operator+=(SIZE s) noexcept { Offset(s); }
     void operator-=(SIZE s) noexcept { Offset(-s.cx, -s.cy); }
@@ -119,6 +121,7 @@ public:
 
     CRect& operator=(const RECT& r) noexcept { CopyRect(&r); return *this; }
     bool operator==(const RECT& r) const noexcept { return EqualRect(&r); }
+    bool operator==(const CRect& r) const noexcept { return EqualRect(&r); }
     bool operator!=(const RECT& r) const noexcept { return !EqualRect(&r); }
     void operator+=(POINT p) noexcept { OffsetRect(p); }
     void operator+=(SIZE s) noexcept { OffsetRect(s); }
