@@ -1,0 +1,13 @@
+// The portable framework types in one include.
+#pragma once
+
+#include "base/carchive.h"
+#include "base/cexception.h"
+#include "base/cfile.h"
+#include "base/cmemfile.h"
+#include "base/cobject.h"
+#include "base/collections.h"
+#include "base/coledatetime.h"
+#include "base/cstring.h"
+#include "base/geometry.h"
+#include "base/wintypes.h"

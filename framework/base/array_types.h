@@ -1,0 +1,44 @@
+// The fixed-type arrays: pointers, strings and the unsigned integer types.
+// Each is a CArray of its element type with the element typedefs that
+// CTypedPtrArray and the archive code look for.
+#pragma once
+
+#include "base/carray.h"
+#include "base/cstring.h"
+#include "base/wintypes.h"
+
+class CPtrArray : public CArray<void*, void*> {
+public:
+    typedef void* BASE_TYPE;
+    typedef void* BASE_ARG_TYPE;
+};
+
+class CStringArray : public CArray<CString, const CString&> {
+public:
+    typedef CString BASE_TYPE;
+    typedef LPCTSTR BASE_ARG_TYPE;
+};
+
+class CDWordArray : public CArray<DWORD, DWORD> {
+public:
+    typedef DWORD BASE_TYPE;
+    typedef DWORD BASE_ARG_TYPE;
+};
+
+class CUIntArray : public CArray<UINT, UINT> {
+public:
+    typedef UINT BASE_TYPE;
+    typedef UINT BASE_ARG_TYPE;
+};
+
+class CWordArray : public CArray<WORD, WORD> {
+public:
+    typedef WORD BASE_TYPE;
+    typedef WORD BASE_ARG_TYPE;
+};
+
+class CByteArray : public CArray<BYTE, BYTE> {
+public:
+    typedef BYTE BASE_TYPE;
+    typedef BYTE BASE_ARG_TYPE;
+};

@@ -1,0 +1,22 @@
+// The fixed-type lists: pointers and strings.
+#pragma once
+
+#include "base/clist.h"
+#include "base/cstring.h"
+#include "base/wintypes.h"
+
+class CPtrList : public CList<void*, void*> {
+public:
+    typedef void* BASE_TYPE;
+    typedef void* BASE_ARG_TYPE;
+
+    CPtrList(INT_PTR nBlockSize = 10) noexcept : CList(nBlockSize) {}
+};
+
+class CStringList : public CList<CString, const CString&> {
+public:
+    typedef CString BASE_TYPE;
+    typedef LPCTSTR BASE_ARG_TYPE;
+
+    CStringList(INT_PTR nBlockSize = 10) noexcept : CList(nBlockSize) {}
+};

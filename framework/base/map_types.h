@@ -1,0 +1,58 @@
+// The fixed-type maps.  String keys hash and compare as text, so a lookup
+// through any pointer to equal characters finds the entry; pointer and WORD
+// keys hash by value.  The BASE_ typedefs are what CTypedPtrMap casts through.
+#pragma once
+
+#include "base/cmap.h"
+#include "base/cstring.h"
+#include "base/wintypes.h"
+
+class CMapPtrToPtr : public CMap<void*, void*, void*, void*> {
+public:
+    typedef void* BASE_KEY;
+    typedef void* BASE_ARG_KEY;
+    typedef void* BASE_VALUE;
+    typedef void* BASE_ARG_VALUE;
+
+    CMapPtrToPtr(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+};
+
+class CMapPtrToWord : public CMap<void*, void*, WORD, WORD> {
+public:
+    typedef void* BASE_KEY;
+    typedef void* BASE_ARG_KEY;
+    typedef WORD BASE_VALUE;
+    typedef WORD BASE_ARG_VALUE;
+
+    CMapPtrToWord(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+};
+
+class CMapWordToPtr : public CMap<WORD, WORD, void*, void*> {
+public:
+    typedef WORD BASE_KEY;
+    typedef WORD BASE_ARG_KEY;
+    typedef void* BASE_VALUE;
+    typedef void* BASE_ARG_VALUE;
+
+    CMapWordToPtr(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+};
+
+class CMapStringToPtr : public CMap<CString, LPCTSTR, void*, void*> {
+public:
+    typedef CString BASE_KEY;
+    typedef LPCTSTR BASE_ARG_KEY;
+    typedef void* BASE_VALUE;
+    typedef void* BASE_ARG_VALUE;
+
+    CMapStringToPtr(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+};
+
+class CMapStringToString : public CMap<CString, LPCTSTR, CString, LPCTSTR> {
+public:
+    typedef CString BASE_KEY;
+    typedef LPCTSTR BASE_ARG_KEY;
+    typedef CString BASE_VALUE;
+    typedef LPCTSTR BASE_ARG_VALUE;
+
+    CMapStringToString(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+};

@@ -1,0 +1,151 @@
+#include "win/afxstate.h"
+
+#include "win/cmdtarget.h"
+#include "win/dc.h"
+#include "win/gdiobj.h"
+#include "win/imagelist.h"
+#include "win/menu.h"
+#include "win/winapp.h"
+#include "win/wnd.h"
+
+namespace {
+
+struct ModuleState {
+    HINSTANCE hInstance = nullptr;
+    HINSTANCE hResource = nullptr;
+    CDynLinkLibrary* pLibraries = nullptr;
+};
+
+ModuleState& Module() {
+    static ModuleState state;
+    return state;
+}
+
+thread_local AFX_THREAD_STATE t_state;
+
+// Releases a thread's maps when the thread ends.
+struct ThreadMapsCleanup {
+    ~ThreadMapsCleanup() { AfxTermThreadMaps(); }
+};
+thread_local ThreadMapsCleanup t_cleanup;
+
+template <class T>
+CHandleMap<T>* MapOf(CHandleMap<T>*& slot, BOOL bCreate) {
+    if (slot == nullptr && bCreate) {
+        (void)&t_cleanup;  // make sure the thread's cleanup is registered
+        slot = new CHandleMap<T>;
+    }
+    return slot;
+}
+
+}  // namespace
+
+AFX_THREAD_STATE* AfxGetThreadState() { return &t_state; }
+
+CHandleMap<CWnd>* afxMapHWND(BOOL bCreate) { return MapOf(t_state.m_pmapHWND, bCreate); }
+CHandleMap<CDC>* afxMapHDC(BOOL bCreate) { return MapOf(t_state.m_pmapHDC, bCreate); }
+CHandleMap<CGdiObject>* afxMapHGDIOBJ(BOOL bCreate) { return MapOf(t_state.m_pmapHGDIOBJ, bCreate); }
+CHandleMap<CMenu>* afxMapHMENU(BOOL bCreate) { return MapOf(t_state.m_pmapHMENU, bCreate); }
+CHandleMap<CImageList>* afxMapHIMAGELIST(BOOL bCreate) { return MapOf(t_state.m_pmapHIMAGELIST, bCreate); }
+
+void AfxDeleteTempMaps() {
+    AFX_THREAD_STATE* s = &t_state;
+    if (s->m_pmapHWND) s->m_pmapHWND->DeleteTemp();
+    if (s->m_pmapHDC) s->m_pmapHDC->DeleteTemp();
+    if (s->m_pmapHGDIOBJ) s->m_pmapHGDIOBJ->DeleteTemp();
+    if (s->m_pmapHMENU) s->m_pmapHMENU->DeleteTemp();
+    if (s->m_pmapHIMAGELIST) s->m_pmapHIMAGELIST->DeleteTemp();
+}
+
+void AfxTermThreadMaps() {
+    AFX_THREAD_STATE* s = &t_state;
+    delete s->m_pmapHWND;
+    delete s->m_pmapHDC;
+    delete s->m_pmapHGDIOBJ;
+    delete s->m_pmapHMENU;
+    delete s->m_pmapHIMAGELIST;
+    s->m_pmapHWND = nullptr;
+    s->m_pmapHDC = nullptr;
+    s->m_pmapHGDIOBJ = nullptr;
+    s->m_pmapHMENU = nullptr;
+    s->m_pmapHIMAGELIST = nullptr;
+}
+
+HINSTANCE AfxGetInstanceHandle() {
+    ModuleState& m = Module();
+    return m.hInstance ? m.hInstance : ::GetModuleHandleA(nullptr);
+}
+
+void AfxSetInstanceHandle(HINSTANCE hInst) { Module().hInstance = hInst; }
+
+HINSTANCE AfxGetResourceHandle() {
+    ModuleState& m = Module();
+    return m.hResource ? m.hResource : AfxGetInstanceHandle();
+}
+
+void AfxSetResourceHandle(HINSTANCE hInstResource) { Module().hResource = hInstResource; }
+
+LPCTSTR AfxGetAppName() {
+    CWinApp* app = AfxGetApp();
+    return app && app->m_pszAppName ? app->m_pszAppName : "";
+}
+
+HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType) {
+    HINSTANCE hRes = AfxGetResourceHandle();
+    if (::FindResourceA(hRes, lpszName, lpszType)) return hRes;
+    for (CDynLinkLibrary* p = Module().pLibraries; p; p = p->m_pNextDLL)
+        if (p->m_hResource && ::FindResourceA(p->m_hResource, lpszName, lpszType)) return p->m_hResource;
+    return hRes;
+}
+
+HINSTANCE AfxFindStringResourceHandle(UINT nID) {
+    // Strings are stored sixteen to a block named by (id / 16) + 1.
+    LPCTSTR block = MAKEINTRESOURCEA((nID >> 4) + 1);
+    return AfxFindResourceHandle(block, MAKEINTRESOURCEA(6) /* RT_STRING */);
+}
+
+BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {
+    if (state.bInitialized) return TRUE;
+    state.hModule = hModule;
+    state.hResource = hModule;
+    state.bInitialized = TRUE;
+    return TRUE;
+}
+
+void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL) {
+    // Libraries of this module leave the chain.
+    CDynLinkLibrary** link = &Module().pLibraries;
+    while (*link) {
+        CDynLinkLibrary* p = *link;
+        if (p->m_hModule == state.hModule) {
+            *link = p->m_pNextDLL;
+            p->m_pNextDLL = nullptr;
+            p->m_hModule = nullptr;  // the destructor must not search again
+            delete p;
+        } else {
+            link = &p->m_pNextDLL;
+        }
+    }
+    state.bInitialized = FALSE;
+}
+
+CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state)
+    : CDynLinkLibrary(state.hModule, state.hResource) {}
+
+CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource)
+    : m_hModule(hModule), m_hResource(hResource) {
+    // Join at the end: earlier libraries are searched first.
+    CDynLinkLibrary** link = &Module().pLibraries;
+    while (*link) link = &(*link)->m_pNextDLL;
+    *link = this;
+}
+
+CDynLinkLibrary::~CDynLinkLibrary() {
+    for (CDynLinkLibrary** link = &Module().pLibraries; *link; link = &(*link)->m_pNextDLL)
+        if (*link == this) {
+            *link = m_pNextDLL;
+            break;
+        }
+}
+
+CDynLinkLibrary* AfxGetFirstDynLinkLibrary() { return Module().pLibraries; }

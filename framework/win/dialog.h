@@ -1,0 +1,110 @@
+// CDialog: modal and modeless dialogs from template resources, and dialog
+// data exchange (DDX_/DDV_) between dialog controls and member variables.
+#pragma once
+
+#include "base/cexception.h"
+#include "win/wnd.h"
+
+// Flags of RunModalLoop
+#define MLF_NOIDLEMSG 0x0001
+#define MLF_NOKICKIDLE 0x0002
+#define MLF_SHOWONIDLE 0x0004
+
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+public:
+    CDialog();
+    explicit CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+
+    // Modeless
+    virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr,
+                                void* lpDialogInit = nullptr);
+    // Modal
+    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr, void* lpDialogInit = nullptr);
+    virtual INT_PTR DoModal();
+    void EndDialog(int nResult);
+
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL IsDialogWnd() const override { return TRUE; }
+
+    void NextDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
+    void PrevDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
+    void GotoDlgCtrl(CWnd* pWndCtrl) { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->GetSafeHwnd(), 1); }
+    void SetDefID(UINT nID) { ::SendMessageA(m_hWnd, DM_SETDEFID, nID, 0); }
+    DWORD GetDefID() const { return (DWORD)::SendMessageA(m_hWnd, DM_GETDEFID, 0, 0); }
+    void MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
+
+    virtual INT_PTR RunModalLoop(DWORD dwFlags = 0);
+    virtual BOOL ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
+    virtual void EndModalLoop(int nResult);
+
+    LPCTSTR m_lpszTemplateName = nullptr;
+    UINT m_nIDHelp = 0;
+    LPCDLGTEMPLATE m_lpDialogTemplate = nullptr;
+    CWnd* m_pParentWnd = nullptr;
+    void* m_lpDialogInit = nullptr;
+
+protected:
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    HWND PreModal();
+    LRESULT HandleInitDialog(WPARAM, LPARAM);
+    void OnIdOk() { OnOK(); }
+    void OnIdCancel() { OnCancel(); }
+    int m_nModalResult = -1;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// Pumps one message through PreTranslateMessage; FALSE on WM_QUIT.
+BOOL AfxPumpMessage();
+
+class CUserException : public CException {
+    DECLARE_DYNAMIC(CUserException)
+};
+[[noreturn]] void AfxThrowUserException();
+
+class CDataExchange {
+public:
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+
+    BOOL m_bSaveAndValidate;
+    CWnd* m_pDlgWnd;
+    int m_idLastControl = 0;
+    BOOL m_bEditLastControl = FALSE;
+
+    HWND PrepareCtrl(int nIDC);      // the control's window; remembered for Fail
+    HWND PrepareEditCtrl(int nIDC);  // the same, for an edit control
+    // Puts the focus back on the last control prepared and throws CUserException*.
+    [[noreturn]] void Fail();
+};
+
+// Exchange
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, long& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, float& value);
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
+void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
+void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
+void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_Slider(CDataExchange* pDX, int nIDC, int& value);
+
+// Validation (only when saving): a failure tells the user and calls Fail.
+void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
+void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
+void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
+void DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal);
+void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);

@@ -1,0 +1,136 @@
+// The application object's profile functions, in the registry and in an INI
+// file, and resources found through the extension-module chain.
+#include "win/afxwin.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct RawValue {
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+
+RawValue ReadRaw(LPCTSTR subkey, LPCTSTR name) {
+    RawValue v;
+    HKEY key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_READ, &key) != ERROR_SUCCESS) return v;
+    DWORD size = 0;
+    if (::RegQueryValueExA(key, name, nullptr, &v.type, nullptr, &size) == ERROR_SUCCESS) {
+        v.data.resize(size);
+        ::RegQueryValueExA(key, name, nullptr, &v.type, v.data.data(), &size);
+    }
+    ::RegCloseKey(key);
+    return v;
+}
+
+bool KeyExists(LPCTSTR subkey) {
+    HKEY key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    ::RegCloseKey(key);
+    return true;
+}
+
+}  // namespace
+
+TEST(CWinAppProfile, RegistryValuesHaveTheFrameworksTypesAndLayout) {
+    CWinApp app("KXProfileTest");
+    app.SetRegistryKey("KX Tests");
+    const char* section = "Software\\KX Tests\\KXProfileTest\\Settings";
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, section);
+
+    EXPECT_EQ(app.GetProfileInt("Settings", "Count", -5), UINT(-5));
+    EXPECT_EQ(app.GetProfileString("Settings", "Name", "none"), "none");
+    ASSERT_TRUE(app.WriteProfileInt("Settings", "Count", -42));
+    ASSERT_TRUE(app.WriteProfileString("Settings", "Name", "Flat"));
+    BYTE bytes[] = {0x00, 0x7F, 0xA5, 0xFF};
+    ASSERT_TRUE(app.WriteProfileBinary("Settings", "Blob", bytes, sizeof bytes));
+
+    EXPECT_EQ(static_cast<int>(app.GetProfileInt("Settings", "Count", 0)), -42);
+    EXPECT_EQ(app.GetProfileString("Settings", "Name"), "Flat");
+    LPBYTE data = nullptr;
+    UINT n = 0;
+    ASSERT_TRUE(app.GetProfileBinary("Settings", "Blob", &data, &n));
+    ASSERT_EQ(n, sizeof bytes);
+    EXPECT_EQ(0, memcmp(data, bytes, n));
+    delete[] data;
+
+    RawValue count = ReadRaw(section, "Count");
+    EXPECT_EQ(count.type, DWORD(REG_DWORD));
+    EXPECT_EQ(count.data.size(), 4u);
+    RawValue name = ReadRaw(section, "Name");
+    EXPECT_EQ(name.type, DWORD(REG_SZ));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(name.data.data())), "Flat");
+    EXPECT_EQ(ReadRaw(section, "Blob").type, DWORD(REG_BINARY));
+
+    // A text value is not an integer, and a missing value reads as the default.
+    EXPECT_EQ(app.GetProfileInt("Settings", "Name", 9), 9u);
+    ASSERT_TRUE(app.WriteProfileString("Settings", "Name", nullptr));
+    EXPECT_EQ(ReadRaw(section, "Name").type, 0u);
+    ASSERT_TRUE(app.WriteProfileString("Settings", nullptr, nullptr));
+    EXPECT_FALSE(KeyExists(section));
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KX Tests\\KXProfileTest");
+}
+
+TEST(CWinAppProfile, IniFileHoldsTextAndBinaryAsLetters) {
+    CWinApp app("KXIniTest");
+    char dir[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, dir);
+    CString ini = CString(dir) + "kx_profile_test.ini";
+    ::DeleteFileA(ini);
+    free(const_cast<char*>(app.m_pszProfileName));
+    app.m_pszProfileName = _strdup(ini);
+
+    ASSERT_TRUE(app.WriteProfileInt("Window", "Left", 120));
+    ASSERT_TRUE(app.WriteProfileString("Window", "Title", "Main"));
+    BYTE bytes[] = {0x12, 0xF0};
+    ASSERT_TRUE(app.WriteProfileBinary("Window", "State", bytes, sizeof bytes));
+
+    char raw[64];
+    ::GetPrivateProfileStringA("Window", "State", "", raw, sizeof raw, ini);
+    EXPECT_STREQ(raw, "CBAP");  // low nibble first, 'A' + nibble
+    ::GetPrivateProfileStringA("Window", "Left", "", raw, sizeof raw, ini);
+    EXPECT_STREQ(raw, "120");
+    EXPECT_EQ(app.GetProfileInt("Window", "Left", 0), 120u);
+    EXPECT_EQ(app.GetProfileString("Window", "Title"), "Main");
+    LPBYTE data = nullptr;
+    UINT n = 0;
+    ASSERT_TRUE(app.GetProfileBinary("Window", "State", &data, &n));
+    ASSERT_EQ(n, 2u);
+    EXPECT_EQ(data[0], 0x12);
+    EXPECT_EQ(data[1], 0xF0);
+    delete[] data;
+
+    // Stored text that is not the binary form fails and hands out nothing.
+    ::WritePrivateProfileStringA("Window", "Bad", "ABZ", ini);
+    EXPECT_FALSE(app.GetProfileBinary("Window", "Bad", &data, &n));
+    EXPECT_EQ(data, nullptr);
+    ::WritePrivateProfileStringA("Window", "Odd", "ABC", ini);
+    EXPECT_FALSE(app.GetProfileBinary("Window", "Odd", &data, &n));
+    ::DeleteFileA(ini);
+}
+
+TEST(ResourceChain, ExtensionModulesAreSearchedAfterTheApplication) {
+    const UINT id = 4242;
+    CString s;
+    EXPECT_FALSE(s.LoadString(id));
+    HMODULE hMod = ::LoadLibraryA("kxtest_res.dll");
+    ASSERT_NE(hMod, nullptr);
+    AFX_EXTENSION_MODULE module;
+    ASSERT_TRUE(AfxInitExtensionModule(module, hMod));
+    {
+        CDynLinkLibrary library(module);
+        EXPECT_EQ(AfxGetFirstDynLinkLibrary(), &library);
+        ASSERT_TRUE(s.LoadString(id));
+        EXPECT_EQ(s, "Found in the extension module");
+        EXPECT_EQ(CString(MAKEINTRESOURCEA(id)), "Found in the extension module");
+        EXPECT_EQ(AfxFindStringResourceHandle(id), hMod);
+    }
+    EXPECT_EQ(AfxGetFirstDynLinkLibrary(), nullptr);
+    EXPECT_FALSE(s.LoadString(id));
+    AfxTermExtensionModule(module);
+    ::FreeLibrary(hMod);
+}
