@@ -1,7 +1,9 @@
 // Loads arbitrary bytes through CArchive: the bytes themselves choose what to
 // read next (scalars, strings, counted runs, nested objects), so the fuzzer
-// reaches every length prefix, count and tag path.
+// reaches every length prefix, count and tag path, and the collections'
+// loading.
 #include "base/carchive.h"
+#include "base/collections.h"
 #include "base/cmemfile.h"
 
 #include <algorithm>
@@ -49,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int step = 0; step < 256; ++step) {
             BYTE op;
             ar >> op;
-            switch (op % 8) {
+            switch (op % 10) {
                 case 0: { CString s; ar >> s; break; }
                 case 1: { LONG l; ar >> l; break; }
                 case 2: { double d; ar >> d; break; }
@@ -61,6 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 case 4: ar.ReadObject(nullptr); break;
                 case 5: { CString s; ar.ReadString(s); break; }
                 case 6: { char buf[64]; ar.Read(buf, op % 64); break; }
+                case 7: { CStringArray a; a.Serialize(ar); break; }
+                case 8: { CMapStringToString m; m.Serialize(ar); break; }
                 default: { WORD w; bool b; ar >> w >> b; break; }
             }
         }

@@ -15,7 +15,9 @@
 //     was, and Add returns -1.
 #pragma once
 
+#include "base/cobject.h"
 #include "base/element_helpers.h"
+#include "base/serialize_elements.h"
 #include "base/wintypes.h"
 
 #include <algorithm>
@@ -28,12 +30,16 @@
 #include <utility>
 
 template<class TYPE, class ARG_TYPE = const TYPE&>
-class CArray {
+class CArray : public CObject {
 public:
     CArray() noexcept = default;
     CArray(const CArray&) = delete;
     CArray& operator=(const CArray&) = delete;
-    ~CArray() { SetSize(0); }
+    ~CArray() override { SetSize(0); }
+
+    // The count, then the elements.  Loading grows the array with the
+    // elements actually read, never to a stored count up front.
+    void Serialize(CArchive& ar) override;
 
     // Attributes
     INT_PTR GetSize() const noexcept { return m_nSize; }
@@ -301,4 +307,21 @@ void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount) {
     std::move(m_pData + nIndex + nCount, m_pData + m_nSize, m_pData + nIndex);
     std::destroy(m_pData + m_nSize - nCount, m_pData + m_nSize);
     m_nSize -= nCount;
+}
+
+template<class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar) {
+    CObject::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(m_nSize));
+        SerializeElements<TYPE>(ar, m_pData, m_nSize);
+        return;
+    }
+    DWORD_PTR nCount = ar.ReadCount();
+    SetSize(0);
+    for (DWORD_PTR i = 0; i < nCount; ++i) {
+        TYPE element{};
+        SerializeElements<TYPE>(ar, &element, 1);
+        Add(element);
+    }
 }

@@ -18,9 +18,11 @@
 //     and returns NULL.
 #pragma once
 
+#include "base/cobject.h"
 #include "base/cplex.h"
 #include "base/element_helpers.h"
 #include "base/position.h"
+#include "base/serialize_elements.h"
 #include "base/wintypes.h"
 
 #include <cstddef>
@@ -28,7 +30,7 @@
 #include <utility>
 
 template<class TYPE, class ARG_TYPE = const TYPE&>
-class CList {
+class CList : public CObject {
 protected:
     struct CNode {
         CNode* pNext;
@@ -40,7 +42,10 @@ public:
     CList(INT_PTR nBlockSize = 10) noexcept : m_nBlockSize(nBlockSize > 0 ? nBlockSize : 10) {}
     CList(const CList&) = delete;
     CList& operator=(const CList&) = delete;
-    ~CList() { RemoveAll(); }
+    ~CList() override { RemoveAll(); }
+
+    // The count, then the elements from head to tail.
+    void Serialize(CArchive& ar) override;
 
     // Count
     INT_PTR GetCount() const noexcept { return m_nCount; }
@@ -305,4 +310,21 @@ POSITION CList<TYPE, ARG_TYPE>::FindIndex(INT_PTR nIndex) const {
     while (nIndex-- > 0)
         pNode = pNode->pNext;
     return (POSITION)pNode;
+}
+
+template<class TYPE, class ARG_TYPE>
+void CList<TYPE, ARG_TYPE>::Serialize(CArchive& ar) {
+    CObject::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(m_nCount));
+        for (CNode* pNode = m_pNodeHead; pNode != nullptr; pNode = pNode->pNext)
+            SerializeElements<TYPE>(ar, &pNode->data, 1);
+        return;
+    }
+    DWORD_PTR nCount = ar.ReadCount();
+    while (nCount-- > 0) {
+        TYPE newData{};
+        SerializeElements<TYPE>(ar, &newData, 1);
+        AddTail(newData);
+    }
 }

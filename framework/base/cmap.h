@@ -20,16 +20,18 @@
 //   - a block size below 1 is taken as 10.
 #pragma once
 
+#include "base/cobject.h"
 #include "base/cplex.h"
 #include "base/element_helpers.h"
 #include "base/position.h"
+#include "base/serialize_elements.h"
 #include "base/wintypes.h"
 
 #include <cstddef>
 #include <new>
 
 template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-class CMap {
+class CMap : public CObject {
 public:
     struct CPair {
         const KEY key;
@@ -53,7 +55,10 @@ public:
     CMap(INT_PTR nBlockSize = 10) noexcept : m_nBlockSize(nBlockSize > 0 ? nBlockSize : 10) {}
     CMap(const CMap&) = delete;
     CMap& operator=(const CMap&) = delete;
-    ~CMap() { RemoveAll(); }
+    ~CMap() override { RemoveAll(); }
+
+    // The count, then each key and its value, in iteration order.
+    void Serialize(CArchive& ar) override;
 
     // Count
     INT_PTR GetCount() const noexcept { return m_nCount; }
@@ -282,4 +287,28 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition,
     rNextPosition = (POSITION)Next(pAssocRet);
     rKey = pAssocRet->key;
     rValue = pAssocRet->value;
+}
+
+template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar) {
+    CObject::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(m_nCount));
+        for (POSITION pos = GetStartPosition(); pos != nullptr;) {
+            KEY key{};
+            VALUE value{};
+            GetNextAssoc(pos, key, value);
+            SerializeElements<KEY>(ar, &key, 1);
+            SerializeElements<VALUE>(ar, &value, 1);
+        }
+        return;
+    }
+    DWORD_PTR nCount = ar.ReadCount();
+    while (nCount-- > 0) {
+        KEY key{};
+        VALUE value{};
+        SerializeElements<KEY>(ar, &key, 1);
+        SerializeElements<VALUE>(ar, &value, 1);
+        SetAt(key, value);
+    }
 }

@@ -180,3 +180,10 @@ private:
 // two-digit years fall in 1930 to 2029.  VAR_TIMEVALUEONLY and
 // VAR_DATEVALUEONLY drop the date or the time part of the result.
 HRESULT AfxParseOleDateText(LPCTSTR pszText, DWORD dwFlags, DATE* pdtResult) noexcept;
+
+// Archive form: the status as a 32-bit LONG, then the value as a double.
+class CArchive;
+CArchive& operator<<(CArchive& ar, const COleDateTime& dateSrc);
+CArchive& operator>>(CArchive& ar, COleDateTime& dateSrc);
+CArchive& operator<<(CArchive& ar, const COleDateTimeSpan& spanSrc);
+CArchive& operator>>(CArchive& ar, COleDateTimeSpan& spanSrc);

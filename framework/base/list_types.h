@@ -6,6 +6,7 @@
 #include "base/wintypes.h"
 
 class CPtrList : public CList<void*, void*> {
+    DECLARE_DYNAMIC(CPtrList)
 public:
     typedef void* BASE_TYPE;
     typedef void* BASE_ARG_TYPE;
@@ -14,6 +15,7 @@ public:
 };
 
 class CStringList : public CList<CString, const CString&> {
+    DECLARE_SERIAL(CStringList)
 public:
     typedef CString BASE_TYPE;
     typedef LPCTSTR BASE_ARG_TYPE;

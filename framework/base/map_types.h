@@ -8,6 +8,7 @@
 #include "base/wintypes.h"
 
 class CMapPtrToPtr : public CMap<void*, void*, void*, void*> {
+    DECLARE_DYNAMIC(CMapPtrToPtr)
 public:
     typedef void* BASE_KEY;
     typedef void* BASE_ARG_KEY;
@@ -18,6 +19,7 @@ public:
 };
 
 class CMapPtrToWord : public CMap<void*, void*, WORD, WORD> {
+    DECLARE_DYNAMIC(CMapPtrToWord)
 public:
     typedef void* BASE_KEY;
     typedef void* BASE_ARG_KEY;
@@ -28,6 +30,7 @@ public:
 };
 
 class CMapWordToPtr : public CMap<WORD, WORD, void*, void*> {
+    DECLARE_DYNAMIC(CMapWordToPtr)
 public:
     typedef WORD BASE_KEY;
     typedef WORD BASE_ARG_KEY;
@@ -38,6 +41,7 @@ public:
 };
 
 class CMapStringToPtr : public CMap<CString, LPCTSTR, void*, void*> {
+    DECLARE_DYNAMIC(CMapStringToPtr)
 public:
     typedef CString BASE_KEY;
     typedef LPCTSTR BASE_ARG_KEY;
@@ -48,6 +52,7 @@ public:
 };
 
 class CMapStringToString : public CMap<CString, LPCTSTR, CString, LPCTSTR> {
+    DECLARE_SERIAL(CMapStringToString)
 public:
     typedef CString BASE_KEY;
     typedef LPCTSTR BASE_ARG_KEY;

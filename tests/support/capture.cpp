@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "support/host_window.h"
+
 namespace kxtest {
 
 namespace {
@@ -151,8 +153,7 @@ Capture GrabClient(HWND hwnd) {
   if (!::IsWindow(hwnd)) return Capture();
   // Only what is visible gets painted: bring the window over any others
   // (other test programs run at the same time) and paint it anew.
-  ::SetWindowPos(::GetAncestor(hwnd, GA_ROOT), HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  BringToTopIfCovered(hwnd);
   ::RedrawWindow(hwnd, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   HDC dc = ::GetDC(hwnd);

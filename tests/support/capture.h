@@ -53,9 +53,10 @@ Capture PrintClient(HWND hwnd, bool withChildren = true);
 
 // The client area as it is on the screen, read from the window's DC: what
 // WM_PAINT produced, children and their frames included. The window's
-// top-level is first raised (without activation) and the window repainted
-// (RedrawWindow with RDW_UPDATENOW), since only visible parts get painted;
-// a window of another program raised in between still spoils the result.
+// top-level is first raised when another window covers it
+// (BringToTopIfCovered) and the window repainted (RedrawWindow with
+// RDW_UPDATENOW), since only visible parts get painted; a window of another
+// program raised in between still spoils the result.
 Capture GrabClient(HWND hwnd);
 
 }  // namespace kxtest

@@ -138,6 +138,21 @@ LRESULT HostWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   return ::DefWindowProcA(hwnd_, msg, wp, lp);
 }
 
+bool BringToTopIfCovered(HWND hwnd) {
+  HWND top = ::GetAncestor(hwnd, GA_ROOT);
+  RECT mine;
+  if (!top || !::GetWindowRect(top, &mine)) return false;
+  for (HWND above = ::GetWindow(top, GW_HWNDPREV); above; above = ::GetWindow(above, GW_HWNDPREV)) {
+    RECT theirs, common;
+    if (::IsWindowVisible(above) && ::GetWindowRect(above, &theirs) &&
+        ::IntersectRect(&common, &mine, &theirs)) {
+      ::SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      return true;
+    }
+  }
+  return false;
+}
+
 void HostWindowTest::SetUp() {
   host_ = std::make_unique<HostWindow>();
   ASSERT_NE(host_->hwnd(), nullptr);

@@ -64,6 +64,14 @@ class HostWindow {
   PaintHandler onPaint_;
 };
 
+// Raises the top-level window of hwnd (without activating it) when a visible
+// window above it in the z-order overlaps it, e.g. the host window of
+// another test program running at the same time. Returns whether it raised.
+// Raising only when needed matters under Wine: repositioning the active
+// window hands it to the window manager, and destroying it then waits two
+// seconds for a manager that the headless display does not have.
+bool BringToTopIfCovered(HWND hwnd);
+
 // Fixture: a fresh HostWindow for each test, destroyed (and the queue
 // drained) in TearDown.
 class HostWindowTest : public ::testing::Test {

@@ -1,5 +1,6 @@
 #include "support/input.h"
 
+#include "support/host_window.h"
 #include "support/pump.h"
 
 namespace kxtest {
@@ -133,8 +134,7 @@ ScopedKeyState::~ScopedKeyState() { ::SetKeyboardState(saved_); }
 
 bool MoveCursorTo(HWND hwnd, POINT client) {
   // Other programs' windows may be over this one; the move must reach it.
-  HWND top = ::GetAncestor(hwnd, GA_ROOT);
-  ::SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  BringToTopIfCovered(hwnd);
   POINT target = client;
   ::ClientToScreen(hwnd, &target);
   if (!::SetCursorPos(target.x, target.y)) return false;

@@ -67,8 +67,8 @@ class ScopedKeyState {
   BYTE saved_[256];
 };
 
-// Raises hwnd's top-level window to the top of the z-order, moves the real
-// cursor to a client point of hwnd and pumps briefly so that the move is
+// Raises hwnd's top-level window when another window covers it
+// (BringToTopIfCovered), moves the real cursor to a client point of hwnd and pumps briefly so that the move is
 // handled. Returns whether GetCursorPos reports the target.
 bool MoveCursorTo(HWND hwnd, POINT client);
 // The real cursor position in hwnd's client coordinates.

@@ -14,13 +14,17 @@ namespace {
 const RECT kRect = {10, 10, 210, 160};
 
 // Controls live in a framework window, so its children's owner-draw
-// messages come back to them.
+// messages come back to them.  A frameless popup shown without activation
+// stays away from the (absent) window manager, which makes destroying it quick.
 class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
-        ASSERT_TRUE(m_parent.CreateEx(0, cls, "controls", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100,
-                                      480, 360, nullptr, nullptr));
+        ASSERT_TRUE(m_parent.CreateEx(0, cls, "controls", WS_POPUP | WS_CLIPCHILDREN, 100, 100, 480, 360, nullptr,
+                                      nullptr));
+        m_parent.ShowWindow(SW_SHOWNOACTIVATE);
+        m_parent.SetForegroundWindow();
+        m_parent.UpdateWindow();
     }
     void TearDown() override {
         m_parent.DestroyWindow();

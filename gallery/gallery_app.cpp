@@ -1,0 +1,93 @@
+// The gallery application.  Run without arguments it shows the gallery;
+// with "--render <folder>" it shows each page in turn, writes its picture to
+// <folder>\<page>.png and exits (0 when every picture was written).
+#include "gallery_wnd.h"
+#include "snapshot.h"
+
+#include <objbase.h>
+
+namespace {
+
+// The folder after "--render" on the command line, or FALSE without it.
+BOOL ParseRenderFolder(LPCTSTR lpszCmdLine, CString& strFolder) {
+    CString strLine = lpszCmdLine ? lpszCmdLine : "";
+    strLine.Trim();
+    const CString strSwitch = "--render";
+    if (strLine.Left(strSwitch.GetLength()) != strSwitch) return FALSE;
+    strFolder = strLine.Mid(strSwitch.GetLength());
+    strFolder.Trim();
+    strFolder.Trim('"');
+    return !strFolder.IsEmpty();
+}
+
+// Lets every window handle what is queued (paints, the controls' own
+// timers) for nMilliseconds.
+void PumpMessagesFor(DWORD nMilliseconds) {
+    const DWORD nStart = ::GetTickCount();
+    do {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(10);
+    } while (::GetTickCount() - nStart < nMilliseconds);
+}
+
+}  // namespace
+
+class CGalleryApp : public CWinApp {
+public:
+    CGalleryApp() : CWinApp("KX Gallery") {}
+
+    BOOL InitInstance() override {
+        AfxInitCommonControls();
+        if (!m_wndGallery.CreateGallery()) return FALSE;
+        m_pMainWnd = &m_wndGallery;
+
+        CString strFolder;
+        if (ParseRenderFolder(m_lpCmdLine, strFolder)) {
+            m_nExitCode = RenderPages(strFolder) ? 0 : 1;
+            m_wndGallery.DestroyWindow();
+            return FALSE;  // no message loop: ExitInstance gives the exit code
+        }
+        m_wndGallery.ShowWindow(m_nCmdShow);
+        m_wndGallery.UpdateWindow();
+        return TRUE;
+    }
+
+    int ExitInstance() override {
+        const int nLoopResult = CWinApp::ExitInstance();
+        return m_nExitCode >= 0 ? m_nExitCode : nLoopResult;
+    }
+
+private:
+    BOOL RenderPages(const CString& strFolder) {
+        if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return FALSE;
+        m_wndGallery.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        BOOL bAllWritten = TRUE;
+        for (int i = 0; i < m_wndGallery.GetPageCount(); ++i) {
+            CGalleryPage* pPage = m_wndGallery.GetPage(i);
+            m_wndGallery.SelectPage(i);
+            pPage->PrepareSnapshot();
+            m_wndGallery.RedrawWindow(nullptr, nullptr,
+                                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            PumpMessagesFor(300);
+            const CString strPath = strFolder + "\\" + pPage->GetFileName() + ".png";
+            if (!SaveWindowPng(&m_wndGallery, strPath)) {
+                CString strError = "kxgallery: could not write " + strPath + "\n";
+                DWORD nWritten = 0;
+                ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), (LPCTSTR)strError, strError.GetLength(), &nWritten,
+                            nullptr);
+                bAllWritten = FALSE;
+            }
+        }
+        ::CoUninitialize();
+        return bAllWritten;
+    }
+
+    CGalleryWnd m_wndGallery;
+    int m_nExitCode = -1;  // set by --render
+};
+
+CGalleryApp theApp;

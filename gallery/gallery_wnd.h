@@ -1,0 +1,40 @@
+// CGalleryWnd: the gallery's main window.  The list of pages is on the left;
+// the selected page fills the rest under its name.
+#pragma once
+
+#include "gallery_page.h"
+
+#include <memory>
+#include <vector>
+
+class CGalleryWnd : public CWnd {
+public:
+    // Creates the window, hidden, with every page of the page table.
+    BOOL CreateGallery();
+
+    int GetPageCount() const { return static_cast<int>(m_pages.size()); }
+    CGalleryPage* GetPage(int nPage) const;
+    // Shows page nPage and selects it in the list.
+    void SelectPage(int nPage);
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    void OnSize(UINT nType, int cx, int cy);
+    void OnPaint();
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    void OnPageListSelChange();
+
+private:
+    CRect GetHeadingRect() const;
+    CRect GetPageRect() const;
+
+    CListBox m_wndPageList;
+    std::vector<std::unique_ptr<CGalleryPage>> m_pages;
+    int m_nCurrentPage = -1;
+    CFont m_fontHeading;
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,10 @@
+// Resource identifiers of the gallery (gallery.rc).
+#pragma once
+
+#define IDD_PERSON_FORM 100
+
+#define IDC_NAME 1001
+#define IDC_AGE 1002
+#define IDC_APPLY 1003
+#define IDC_RESET 1004
+#define IDC_GREETING 1005

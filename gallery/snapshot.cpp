@@ -1,0 +1,121 @@
+#include "snapshot.h"
+
+#include <objbase.h>
+#include <wincodec.h>
+
+#include <vector>
+
+namespace {
+
+// A top-down 32-bit DIB section selected into a memory DC.
+class CDibCapture {
+public:
+    CDibCapture(int cx, int cy) : m_cx(cx), m_cy(cy) {
+        BITMAPINFO bmi = {};
+        bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+        bmi.bmiHeader.biWidth = cx;
+        bmi.bmiHeader.biHeight = -cy;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        bmi.bmiHeader.biCompression = BI_RGB;
+        m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &m_pBits, nullptr, 0);
+        m_hDC = ::CreateCompatibleDC(nullptr);
+        if (m_hBitmap && m_hDC) m_hOld = ::SelectObject(m_hDC, m_hBitmap);
+    }
+    ~CDibCapture() {
+        if (m_hOld) ::SelectObject(m_hDC, m_hOld);
+        if (m_hDC) ::DeleteDC(m_hDC);
+        if (m_hBitmap) ::DeleteObject(m_hBitmap);
+    }
+    CDibCapture(const CDibCapture&) = delete;
+    CDibCapture& operator=(const CDibCapture&) = delete;
+
+    bool IsValid() const { return m_hOld != nullptr && m_pBits != nullptr; }
+    HDC GetDC() const { return m_hDC; }
+    // The pixels as 24-bit BGR rows padded to 4 bytes (GDI leaves alpha undefined).
+    std::vector<BYTE> GetBgrRows(UINT& nStride) const {
+        ::GdiFlush();
+        nStride = (static_cast<UINT>(m_cx) * 3 + 3) & ~3u;
+        std::vector<BYTE> rows(static_cast<size_t>(nStride) * static_cast<size_t>(m_cy));
+        const DWORD* pSrc = static_cast<const DWORD*>(m_pBits);
+        for (int y = 0; y < m_cy; ++y) {
+            BYTE* pOut = rows.data() + static_cast<size_t>(y) * nStride;
+            for (int x = 0; x < m_cx; ++x) {
+                const DWORD p = *pSrc++;
+                *pOut++ = static_cast<BYTE>(p);
+                *pOut++ = static_cast<BYTE>(p >> 8);
+                *pOut++ = static_cast<BYTE>(p >> 16);
+            }
+        }
+        return rows;
+    }
+
+private:
+    int m_cx, m_cy;
+    HBITMAP m_hBitmap = nullptr;
+    HDC m_hDC = nullptr;
+    HGDIOBJ m_hOld = nullptr;
+    void* m_pBits = nullptr;
+};
+
+// Releases a COM interface when it goes out of scope.
+template <class T>
+class CComRef {
+public:
+    CComRef() = default;
+    ~CComRef() {
+        if (m_p) m_p->Release();
+    }
+    CComRef(const CComRef&) = delete;
+    CComRef& operator=(const CComRef&) = delete;
+    T** operator&() { return &m_p; }
+    T* operator->() const { return m_p; }
+    T* Get() const { return m_p; }
+
+private:
+    T* m_p = nullptr;
+};
+
+BOOL WritePng(LPCTSTR lpszPath, UINT cx, UINT cy, UINT nStride, std::vector<BYTE>& rows) {
+    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, lpszPath, -1, nullptr, 0);
+    if (nWide <= 0) return FALSE;
+    std::vector<WCHAR> widePath(static_cast<size_t>(nWide));
+    ::MultiByteToWideChar(CP_ACP, 0, lpszPath, -1, widePath.data(), nWide);
+
+    CComRef<IWICImagingFactory> factory;
+    CComRef<IWICStream> stream;
+    CComRef<IWICBitmapEncoder> encoder;
+    CComRef<IWICBitmapFrameEncode> frame;
+    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                  reinterpret_cast<void**>(&factory))) ||
+        FAILED(factory->CreateStream(&stream)) ||
+        FAILED(stream->InitializeFromFilename(widePath.data(), GENERIC_WRITE)) ||
+        FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) ||
+        FAILED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) ||
+        FAILED(encoder->CreateNewFrame(&frame, nullptr)) || FAILED(frame->Initialize(nullptr)) ||
+        FAILED(frame->SetSize(cx, cy)))
+        return FALSE;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    if (FAILED(frame->SetPixelFormat(&format)) || !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR)) return FALSE;
+    return SUCCEEDED(frame->WritePixels(cy, nStride, static_cast<UINT>(rows.size()), rows.data())) &&
+           SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
+}  // namespace
+
+BOOL SaveWindowPng(CWnd* pWnd, LPCTSTR lpszPath) {
+    if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd())) return FALSE;
+    CRect rcWindow;
+    pWnd->GetWindowRect(&rcWindow);
+    if (rcWindow.IsRectEmpty()) return FALSE;
+    CDibCapture dib(rcWindow.Width(), rcWindow.Height());
+    if (!dib.IsValid()) return FALSE;
+    // PrintWindow has the window and every child paint into our DC, so the
+    // picture does not depend on what else is on the screen.
+    if (!::PrintWindow(pWnd->m_hWnd, dib.GetDC(), 0)) return FALSE;
+
+    UINT nStride = 0;
+    std::vector<BYTE> rows = dib.GetBgrRows(nStride);
+    return WritePng(lpszPath, static_cast<UINT>(rcWindow.Width()), static_cast<UINT>(rcWindow.Height()), nStride,
+                    rows);
+}
