@@ -14,3 +14,15 @@ function(kx_sources)
   endif()
   target_sources(${A_TARGET} PRIVATE ${list})
 endfunction()
+
+# A library subsystem folder: every .cpp is portable except *_win.cpp,
+# which builds only in the Windows tree.
+function(kx_subsystem_sources target)
+  file(GLOB portable CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(FILTER portable EXCLUDE REGEX "_win\\.cpp$")
+  target_sources(${target} PRIVATE ${portable})
+  if(KX_WIN)
+    file(GLOB win CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_win.cpp)
+    target_sources(${target} PRIVATE ${win})
+  endif()
+endfunction()
