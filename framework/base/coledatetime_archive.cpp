@@ -1,36 +1,41 @@
-// Dates and spans in an archive.  A stored status outside the known values
-// loads as invalid.
+// Dates and spans in an archive: the status as a LONG, then the value.  A
+// stored status outside the known values loads as invalid.
 #include "base/carchive.h"
 #include "base/coledatetime.h"
 
+namespace {
+
+template <class Status>
+void StoreValue(CArchive& ar, Status status, double value) {
+    ar << static_cast<LONG>(status) << value;
+}
+
+template <class Status>
+void LoadValue(CArchive& ar, Status& status, double& value) {
+    LONG stored = 0;
+    ar >> stored >> value;
+    // valid, invalid and null are 0, 1 and 2 for dates and spans alike.
+    status = (stored >= 0 && stored <= 2) ? static_cast<Status>(stored) : static_cast<Status>(1);
+}
+
+}  // namespace
+
 CArchive& operator<<(CArchive& ar, const COleDateTime& dateSrc) {
-    ar << static_cast<LONG>(dateSrc.m_status);
-    return ar << dateSrc.m_dt;
+    StoreValue(ar, dateSrc.m_status, dateSrc.m_dt);
+    return ar;
 }
 
 CArchive& operator>>(CArchive& ar, COleDateTime& dateSrc) {
-    LONG status = 0;
-    double dt = 0;
-    ar >> status >> dt;
-    dateSrc.m_dt = dt;
-    dateSrc.m_status = (status >= COleDateTime::valid && status <= COleDateTime::null)
-                           ? static_cast<COleDateTime::DateTimeStatus>(status)
-                           : COleDateTime::invalid;
+    LoadValue(ar, dateSrc.m_status, dateSrc.m_dt);
     return ar;
 }
 
 CArchive& operator<<(CArchive& ar, const COleDateTimeSpan& spanSrc) {
-    ar << static_cast<LONG>(spanSrc.m_status);
-    return ar << spanSrc.m_span;
+    StoreValue(ar, spanSrc.m_status, spanSrc.m_span);
+    return ar;
 }
 
 CArchive& operator>>(CArchive& ar, COleDateTimeSpan& spanSrc) {
-    LONG status = 0;
-    double span = 0;
-    ar >> status >> span;
-    spanSrc.m_span = span;
-    spanSrc.m_status = (status >= COleDateTimeSpan::valid && status <= COleDateTimeSpan::null)
-                           ? static_cast<COleDateTimeSpan::DateTimeSpanStatus>(status)
-                           : COleDateTimeSpan::invalid;
+    LoadValue(ar, spanSrc.m_status, spanSrc.m_span);
     return ar;
 }

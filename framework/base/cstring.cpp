@@ -468,28 +468,17 @@ void CString::Assign(LPCTSTR pch, int nLength) {
     SetLength(nLength);
 }
 
-CString operator+(const CString& a, const CString& b) {
+namespace {
+template <class A, class B>
+CString Concat(const A& a, const B& b) {
     CString s(a);
     s += b;
     return s;
 }
-CString operator+(const CString& a, LPCTSTR b) {
-    CString s(a);
-    s += b;
-    return s;
-}
-CString operator+(LPCTSTR a, const CString& b) {
-    CString s(a);
-    s += b;
-    return s;
-}
-CString operator+(const CString& a, char b) {
-    CString s(a);
-    s += b;
-    return s;
-}
-CString operator+(char a, const CString& b) {
-    CString s(a);
-    s += b;
-    return s;
-}
+}  // namespace
+
+CString operator+(const CString& a, const CString& b) { return Concat(a, b); }
+CString operator+(const CString& a, LPCTSTR b) { return Concat(a, b); }
+CString operator+(LPCTSTR a, const CString& b) { return Concat(a, b); }
+CString operator+(const CString& a, char b) { return Concat(a, b); }
+CString operator+(char a, const CString& b) { return Concat(a, b); }
