@@ -27,8 +27,11 @@ void CImageList::DeleteTempMap() {
 BOOL CImageList::Attach(HIMAGELIST hImageList) {
     // One object holds one list: attaching over a held list would leak it.
     if (hImageList == nullptr || m_hImageList != nullptr) return FALSE;
+    // Nor may two objects own one handle: both would destroy it.
+    CHandleMap<CImageList>* pMap = afxMapHIMAGELIST(TRUE);
+    if (CImageList* pOther = pMap->LookupPermanent((HANDLE)hImageList); pOther && pOther != this) return FALSE;
     m_hImageList = hImageList;
-    afxMapHIMAGELIST(TRUE)->SetPermanent((HANDLE)hImageList, this);
+    pMap->SetPermanent((HANDLE)hImageList, this);
     return TRUE;
 }
 

@@ -33,8 +33,11 @@ void CMenu::DeleteTempMap() {
 BOOL CMenu::Attach(HMENU hMenu) {
     // One object holds one menu: attaching over a held menu would leak it.
     if (hMenu == nullptr || m_hMenu != nullptr) return FALSE;
+    // Nor may two objects own one handle: both would destroy it.
+    CHandleMap<CMenu>* pMap = afxMapHMENU(TRUE);
+    if (CMenu* pOther = pMap->LookupPermanent((HANDLE)hMenu); pOther && pOther != this) return FALSE;
     m_hMenu = hMenu;
-    afxMapHMENU(TRUE)->SetPermanent((HANDLE)hMenu, this);
+    pMap->SetPermanent((HANDLE)hMenu, this);
     return TRUE;
 }
 

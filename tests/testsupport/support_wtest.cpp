@@ -4,9 +4,11 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "support/capture.h"
@@ -289,7 +291,13 @@ TEST_F(CaptureTest, GrabClientReadsWhatWasPainted) {
   CreateSolid(hwnd(), {200, 100, 260, 140}, kGreen, WS_BORDER);
   ::UpdateWindow(hwnd());
   PumpUntilIdle();
+  // Another program's host window would lie exactly over this one.
+  HostWindow cover;
+  ASSERT_EQ(::GetTopWindow(nullptr), cover.hwnd());
+  EXPECT_FALSE(BringToTopIfCovered(cover.hwnd()));
+
   const Capture cap = GrabClient(hwnd());
+  EXPECT_EQ(::GetTopWindow(nullptr), hwnd());
   ASSERT_EQ(cap.width(), 400);
   EXPECT_PIXEL(cap, 60, 50, kRed);
   EXPECT_PIXEL(cap, 200, 100, RGB(0, 0, 0));  // the child's frame is on the screen

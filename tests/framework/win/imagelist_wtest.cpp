@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/capture.h"
+#include "support/gdi_leak.h"
 #include "support/pixel_assert.h"
 #include "win/dc.h"
 #include "win/gdiobj.h"
@@ -218,4 +219,29 @@ TEST_F(ImageListTest, DragImageIsAvailableWhileDragging) {
     CImageList::EndDrag();
     AfxDeleteTempMaps();
     EXPECT_EQ(CImageList::GetDragImage(&pt, &hot), nullptr);
+}
+
+// The owner's destructor frees the list's bitmaps, whether it created the
+// list or copied it; a temporary wrapper frees nothing.
+TEST_F(ImageListTest, OwnersFreeTheirBitmaps) {
+    CBitmap strip;
+    MakeStrip(strip);
+    auto fill = [&strip](CImageList& il) {
+        il.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4);
+        il.Add(&strip, kMagenta);
+    };
+    {
+        CImageList warmUp;
+        fill(warmUp);
+    }
+    EXPECT_NO_GDI_LEAK({
+        CImageList il, copy;
+        fill(il);
+        copy.Create(&il);
+        HIMAGELIST hRaw = ::ImageList_Duplicate(il.m_hImageList);
+        CImageList::FromHandle(hRaw);
+        AfxDeleteTempMaps();
+        EXPECT_EQ(::ImageList_GetImageCount(hRaw), 3);
+        ::ImageList_Destroy(hRaw);
+    });
 }

@@ -122,6 +122,8 @@ TEST_F(MenuTest, OwnerDestroysItsMenuUnlessDetached) {
         ASSERT_TRUE(b.CreatePopupMenu());
         EXPECT_FALSE(a.CreateMenu());  // already holds one
         EXPECT_FALSE(a.Attach(b.m_hMenu));
+        CMenu c;
+        EXPECT_FALSE(c.Attach(b.m_hMenu));  // b owns it
         hDestroyed = a.m_hMenu;
         hKept = b.Detach();
         EXPECT_EQ(b.GetSafeHmenu(), nullptr);
