@@ -20,6 +20,11 @@ BOOL ParseRenderFolder(LPCTSTR lpszCmdLine, CString& strFolder) {
     return !strFolder.IsEmpty();
 }
 
+void ReportError(const CString& strError) {
+    DWORD nWritten = 0;
+    ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), (LPCTSTR)strError, strError.GetLength(), &nWritten, nullptr);
+}
+
 // Lets every window handle what is queued (paints, the controls' own
 // timers) for nMilliseconds.
 void PumpMessagesFor(DWORD nMilliseconds) {
@@ -66,6 +71,10 @@ private:
         if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return FALSE;
         m_wndGallery.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
         BOOL bAllWritten = TRUE;
+        for (int i = 0; i < m_wndGallery.GetFailedPages().GetSize(); ++i) {
+            ReportError("kxgallery: the page \"" + m_wndGallery.GetFailedPages()[i] + "\" could not be created\n");
+            bAllWritten = FALSE;
+        }
         for (int i = 0; i < m_wndGallery.GetPageCount(); ++i) {
             CGalleryPage* pPage = m_wndGallery.GetPage(i);
             m_wndGallery.SelectPage(i);
@@ -75,10 +84,7 @@ private:
             PumpMessagesFor(300);
             const CString strPath = strFolder + "\\" + pPage->GetFileName() + ".png";
             if (!SaveWindowPng(&m_wndGallery, strPath)) {
-                CString strError = "kxgallery: could not write " + strPath + "\n";
-                DWORD nWritten = 0;
-                ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), (LPCTSTR)strError, strError.GetLength(), &nWritten,
-                            nullptr);
+                ReportError("kxgallery: could not write " + strPath + "\n");
                 bAllWritten = FALSE;
             }
         }

@@ -20,10 +20,11 @@ CString CGalleryPage::GetFileName() const {
 
 BOOL CGalleryPage::Create(CWnd* pParent, const CRect& rect) {
     // Pages are dialog-like: the parent tabs into them, and controls draw on
-    // the dialog colour.
+    // the dialog colour.  No WS_CLIPCHILDREN: a group box paints only its
+    // frame and leaves its inside to the parent's background.
     LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
                                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    if (!CWnd::CreateEx(WS_EX_CONTROLPARENT, lpszClass, m_strName, WS_CHILD | WS_CLIPCHILDREN, rect, pParent, 0))
+    if (!CWnd::CreateEx(WS_EX_CONTROLPARENT, lpszClass, m_strName, WS_CHILD, rect, pParent, 0))
         return FALSE;
     if (!CreateControls()) return FALSE;
     SetDefaultFont(m_hWnd);

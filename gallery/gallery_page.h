@@ -2,7 +2,7 @@
 // pages that shows one family of controls at work.
 //
 // A new page is a new file page_<name>.cpp holding a class derived from
-// CGalleryPage and a function that creates it, plus one line in
+// CGalleryPage and a function that creates it, plus its entry in
 // page_table.cpp.
 #pragma once
 

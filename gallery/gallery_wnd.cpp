@@ -3,7 +3,7 @@
 namespace {
 
 const int kMargin = 8;
-const int kListWidth = 170;
+const int kListWidth = 150;
 const int kHeadingHeight = 30;
 const UINT IDC_PAGE_LIST = 100;
 
@@ -46,13 +46,14 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     for (int i = 0; i < g_nGalleryPages; ++i) {
         std::unique_ptr<CGalleryPage> pPage(g_galleryPages[i]());
         if (!pPage->Create(this, CRect(0, 0, 100, 100))) {
-            ::OutputDebugStringA("kxgallery: a page could not be created\n");
+            m_failedPages.Add(pPage->GetName());
             continue;
         }
         m_wndPageList.AddString(pPage->GetName());
         m_pages.push_back(std::move(pPage));
     }
     SelectPage(0);
+    RecalcLayout();
     return 0;
 }
 
@@ -93,8 +94,14 @@ CRect CGalleryWnd::GetPageRect() const {
 
 void CGalleryWnd::OnSize(UINT nType, int cx, int cy) {
     CWnd::OnSize(nType, cx, cy);
+    RecalcLayout();
+}
+
+void CGalleryWnd::RecalcLayout() {
     if (m_wndPageList.GetSafeHwnd() == nullptr) return;
-    m_wndPageList.MoveWindow(kMargin, kMargin, kListWidth, cy - 2 * kMargin);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    m_wndPageList.MoveWindow(kMargin, kMargin, kListWidth, rcClient.Height() - 2 * kMargin);
     if (CGalleryPage* pPage = GetPage(m_nCurrentPage)) pPage->MoveWindow(GetPageRect());
 }
 

@@ -16,6 +16,8 @@ public:
     CGalleryPage* GetPage(int nPage) const;
     // Shows page nPage and selects it in the list.
     void SelectPage(int nPage);
+    // The names of the pages whose windows could not be created (not listed).
+    const CStringArray& GetFailedPages() const { return m_failedPages; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -28,11 +30,13 @@ protected:
     void OnPageListSelChange();
 
 private:
+    void RecalcLayout();
     CRect GetHeadingRect() const;
     CRect GetPageRect() const;
 
     CListBox m_wndPageList;
     std::vector<std::unique_ptr<CGalleryPage>> m_pages;
+    CStringArray m_failedPages;
     int m_nCurrentPage = -1;
     CFont m_fontHeading;
 

@@ -24,6 +24,34 @@ enum : UINT {
     IDC_STATUS,
 };
 
+// A static that draws only its text, so that whatever it sits on (here
+// the body of a tab control) shows through.  The colour message its parent
+// gets is reflected back to it.
+class CTransparentStatic : public CStatic {
+public:
+    void SetText(LPCTSTR lpszText) {
+        SetWindowText(lpszText);
+        // Nothing paints over the old text but the parent: repaint that first.
+        CRect rc;
+        GetWindowRect(&rc);
+        GetParent()->ScreenToClient(&rc);
+        GetParent()->InvalidateRect(&rc);
+        GetParent()->UpdateWindow();
+    }
+
+protected:
+    HBRUSH CtlColor(CDC* pDC, UINT /*nCtlColor*/) {
+        pDC->SetBkMode(TRANSPARENT);
+        return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTransparentStatic, CStatic)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
 class CControlsPage : public CGalleryPage {
 public:
     CControlsPage() : CGalleryPage("Controls") {}
@@ -54,7 +82,7 @@ private:
     CSpinButtonCtrl m_wndSpin;
     CProgressCtrl m_wndProgress;
     CTabCtrl m_wndTab;
-    CStatic m_wndTabContents;
+    CTransparentStatic m_wndTabContents;
     CListCtrl m_wndListCtrl;
     CTreeCtrl m_wndTree;
     CStatic m_wndStatus;
@@ -75,7 +103,7 @@ BOOL CControlsPage::CreateControls() {
     CreateTabs();
     CreateListAndTree();
     m_wndStatus.Create("Click a button or move the slider.", WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTERIMAGE,
-                       CRect(8, 344, 700, 366), this, IDC_STATUS);
+                       CRect(8, 410, 700, 432), this, IDC_STATUS);
     return TRUE;
 }
 
@@ -99,7 +127,7 @@ void CControlsPage::CreateButtons() {
 
 void CControlsPage::CreateTextControls() {
     const DWORD dwChild = WS_CHILD | WS_VISIBLE;
-    m_wndTextGroup.Create("Text and lists", dwChild | BS_GROUPBOX, CRect(8, 164, 228, 336), this, 0xffff);
+    m_wndTextGroup.Create("Text and lists", dwChild | BS_GROUPBOX, CRect(8, 164, 228, 400), this, 0xffff);
     m_wndEditLabel.Create("Static text above an edit:", dwChild, CRect(20, 184, 216, 200), this);
     m_wndEdit.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "Edit control", dwChild | WS_TABSTOP | ES_AUTOHSCROLL,
                        CRect(20, 202, 216, 224), this, IDC_EDIT);
@@ -109,8 +137,11 @@ void CControlsPage::CreateTextControls() {
     m_wndCombo.SetCurSel(2);
     m_wndList.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", nullptr,
                        dwChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                       CRect(20, 262, 216, 326), this, IDC_LIST);
-    for (LPCTSTR lpszItem : {"List box item one", "Item two", "Item three", "Item four", "Item five"})
+                       CRect(20, 264, 216, 264 + 7 * 16 + 4), this, IDC_LIST);
+    m_wndList.SetFont(&GalleryFont());  // before the item height: a new font resets it
+    m_wndList.SetItemHeight(0, 16);     // seven whole rows
+    for (LPCTSTR lpszItem : {"List box item one", "Item two", "Item three", "Item four", "Item five", "Item six",
+                             "Item seven", "Item eight", "Item nine"})
         m_wndList.AddString(lpszItem);
     m_wndList.SetCurSel(1);
 }
@@ -138,7 +169,7 @@ void CControlsPage::CreateRangeControls() {
 }
 
 void CControlsPage::CreateTabs() {
-    m_wndTab.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, CRect(236, 164, 456, 336), this, IDC_TAB);
+    m_wndTab.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(236, 164, 456, 400), this, IDC_TAB);
     m_wndTab.InsertItem(0, "General");
     m_wndTab.InsertItem(1, "Advanced");
     m_wndTab.InsertItem(2, "About");
@@ -176,7 +207,7 @@ void CControlsPage::CreateListAndTree() {
 
     m_wndTree.CreateEx(WS_EX_CLIENTEDGE,
                        dwChild | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                       CRect(464, 164, 700, 336), this, IDC_TREE);
+                       CRect(464, 164, 700, 400), this, IDC_TREE);
     HTREEITEM hFruit = m_wndTree.InsertItem("Fruit");
     m_wndTree.InsertItem("Apple", hFruit);
     HTREEITEM hCitrus = m_wndTree.InsertItem("Citrus", hFruit);
@@ -214,7 +245,7 @@ void CControlsPage::OnTabSelChange(NMHDR*, LRESULT* pResult) {
     static LPCTSTR const contents[] = {"The General tab is selected.\r\nClick another tab.",
                                        "The Advanced tab is selected.", "The About tab is selected."};
     const int nTab = m_wndTab.GetCurSel();
-    if (nTab >= 0 && nTab < 3) m_wndTabContents.SetWindowText(contents[nTab]);
+    if (nTab >= 0 && nTab < 3) m_wndTabContents.SetText(contents[nTab]);
     *pResult = 0;
 }
 

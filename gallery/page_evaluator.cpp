@@ -63,15 +63,20 @@ LPCTSTR SyntaxErrorText(int nCode) {
     }
 }
 
-// The outcome in one line: "= value", or the error code and what it means.
-CString OutcomeText(const Evaluation& e) {
+// The outcome in one line: "= value", or the error code, with what it
+// means unless bShort.
+CString OutcomeText(const Evaluation& e, bool bShort) {
     CString strText;
     if (!e.bError)
         strText.Format("= %.10g", e.dResult);
+    else if (e.nSyntaxError != 0 && bShort)
+        strText.Format("syntax error %d at offset %d", e.nSyntaxError, e.nPos);
     else if (e.nSyntaxError != 0)
         strText.Format("syntax error %d: %s", e.nSyntaxError, SyntaxErrorText(e.nSyntaxError));
+    else if (bShort)
+        strText = "calculation error";
     else
-        strText = "calculation error (division by zero, a value outside a function's domain, or '!')";
+        strText = "calculation error: division by zero, or a value outside a function's domain";
     return strText;
 }
 
@@ -191,7 +196,7 @@ void CEvaluatorPage::OnPaint() {
     // The expression being typed: the text, the caret line and the outcome.
     CRect rcOutcome = GetOutcomeRect();
     dc.FillSolidRect(&rcOutcome, ::GetSysColor(COLOR_WINDOW));
-    dc.Draw3dRect(&rcOutcome, ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    dc.Draw3dRect(&rcOutcome, ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNSHADOW));
     CString strExpr;
     m_wndExpr.GetWindowText(strExpr);
     const int nLeft = rcOutcome.left + 8, nTop = rcOutcome.top + 8;
@@ -202,7 +207,7 @@ void CEvaluatorPage::OnPaint() {
         const Evaluation e = Evaluate(strExpr, x, y, z);
         DrawExpression(dc, nLeft, nTop, strExpr, e);
         dc.SetTextColor(e.bError ? RGB(200, 0, 0) : RGB(0, 110, 0));
-        dc.TextOut(nLeft, nTop + 2 * m_nLineHeight, OutcomeText(e));
+        dc.TextOut(nLeft, nTop + 2 * m_nLineHeight, OutcomeText(e, false));
     }
 
     // The examples, evaluated with the same x, y and z.
@@ -213,7 +218,7 @@ void CEvaluatorPage::OnPaint() {
         const Evaluation e = Evaluate(lpszExample, x, y, z);
         const int nHeight = DrawExpression(dc, nLeft, nY, lpszExample, e);
         dc.SetTextColor(e.bError ? RGB(200, 0, 0) : RGB(0, 110, 0));
-        dc.TextOut(nResultColumn, nY, OutcomeText(e));
+        dc.TextOut(nResultColumn, nY, OutcomeText(e, true));
         m_exampleRects.emplace_back(rcOutcome.left, nY, rcOutcome.right, nY + nHeight);
         nY += nHeight + 6;
     }

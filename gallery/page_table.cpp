@@ -1,18 +1,22 @@
-// The pages of the gallery, in the order of the list.  Each page file
-// defines the function that creates its page; a new page adds its file and
-// one line below.
+// The pages of the gallery, in the order of the list.  Each page_*.cpp
+// defines the function that creates its page; a new page adds its file, the
+// declaration of that function and its line in the table.
 #include "gallery_page.h"
 
 CGalleryPage* CreateControlsPage();
 CGalleryPage* CreateDialogPage();
 CGalleryPage* CreateOwnerDrawnButtonPage();
 CGalleryPage* CreateEvaluatorPage();
+CGalleryPage* CreateDataPage();
+CGalleryPage* CreateLookPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
     CreateDialogPage,
     CreateOwnerDrawnButtonPage,
     CreateEvaluatorPage,
+    CreateDataPage,
+    CreateLookPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

@@ -105,17 +105,24 @@ BOOL WritePng(LPCTSTR lpszPath, UINT cx, UINT cy, UINT nStride, std::vector<BYTE
 
 BOOL SaveWindowPng(CWnd* pWnd, LPCTSTR lpszPath) {
     if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd())) return FALSE;
-    CRect rcWindow;
-    pWnd->GetWindowRect(&rcWindow);
-    if (rcWindow.IsRectEmpty()) return FALSE;
-    CDibCapture dib(rcWindow.Width(), rcWindow.Height());
+    CRect rcClient;
+    pWnd->GetClientRect(&rcClient);
+    if (rcClient.IsRectEmpty()) return FALSE;
+    CDibCapture dib(rcClient.Width(), rcClient.Height());
     if (!dib.IsValid()) return FALSE;
-    // PrintWindow has the window and every child paint into our DC, so the
-    // picture does not depend on what else is on the screen.
-    if (!::PrintWindow(pWnd->m_hWnd, dib.GetDC(), 0)) return FALSE;
+    // Copy what the client area shows, child controls included, from its DC.
+    // (PrintWindow would only reach windows that paint for WM_PRINTCLIENT,
+    // which not every control does.)  The caller has painted the window and
+    // keeps it above any other.
+    HDC hClientDC = ::GetDC(pWnd->m_hWnd);
+    if (hClientDC == nullptr) return FALSE;
+    const BOOL bCopied =
+        ::BitBlt(dib.GetDC(), 0, 0, rcClient.Width(), rcClient.Height(), hClientDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(pWnd->m_hWnd, hClientDC);
+    if (!bCopied) return FALSE;
 
     UINT nStride = 0;
     std::vector<BYTE> rows = dib.GetBgrRows(nStride);
-    return WritePng(lpszPath, static_cast<UINT>(rcWindow.Width()), static_cast<UINT>(rcWindow.Height()), nStride,
+    return WritePng(lpszPath, static_cast<UINT>(rcClient.Width()), static_cast<UINT>(rcClient.Height()), nStride,
                     rows);
 }
