@@ -1,0 +1,114 @@
+// KX.dll's entry: joins the framework as an extension module, builds the
+// module-wide objects and fills the shared data.
+#include "core/aux_data.h"
+#include "core/color_manager.h"
+#include "core/module_state.h"
+
+namespace {
+
+// --- the step record ----------------------------------------------------
+
+const char* g_apSteps[64];
+int g_nSteps = 0;
+KX_STARTUP_OBSERVER g_pfnObserver = nullptr;
+
+void Step(const char* pszStep) {
+    if (g_nSteps < static_cast<int>(sizeof g_apSteps / sizeof g_apSteps[0])) g_apSteps[g_nSteps++] = pszStep;
+    if (g_pfnObserver) g_pfnObserver(pszStep);
+}
+
+// A module-wide value that records when it is built and torn down.
+template <typename T>
+class CTracked {
+public:
+    template <typename F>
+    CTracked(const char* pszBuilt, const char* pszGone, F make) : m_value(make()), m_pszGone(pszGone) {
+        Step(pszBuilt);
+    }
+    ~CTracked() { Step(m_pszGone); }
+    CTracked(const CTracked&) = delete;
+    CTracked& operator=(const CTracked&) = delete;
+    const T& Value() const { return m_value; }
+
+private:
+    T m_value;
+    const char* m_pszGone;
+};
+
+// --- the module-wide objects, in the order they are built ----------------
+//
+// Members are built top to bottom when the module is mapped (before DllMain
+// runs) and destroyed bottom to top after DllMain has handled the detach.
+// Objects of the families not yet in the library get their place here when
+// they arrive:
+//   1. the drawing-helper instance (CKXDrawHelpers::m_instanceDrawManager)
+//   2. the window map of the window hooks
+//   3. the run-time binding of UpdateLayeredWindow for popup effects
+//   (4. the combo boxes' drop-button width, below)
+//   5. the colour selector's user colours
+//   (6. the "BinaryData" clipboard format, below)
+//   (7. the colour manager, below)
+//   8. the flat-control manager's maps m_ctrlMap, m_dlgMap, m_threadMap
+//   9. the flat-control manager instance
+//  10. the menu's operating-system value and its m_AllSubMenus list
+//  (11. the "TaskbarCreated" message, below; the tray icon's message table
+//       takes it when the tray icon arrives)
+struct CKXModuleObjects {
+    CTracked<int> nComboDropWidth{"+ComboDropWidth", "-ComboDropWidth", [] {
+        return ::GetSystemMetrics(SM_CXHTHUMB) + 2 * ::GetSystemMetrics(SM_CXEDGE);
+    }};
+    CTracked<UINT> cfBinaryData{"+BinaryData", "-BinaryData",
+                                [] { return ::RegisterClipboardFormatA("BinaryData"); }};
+    // The manager is a static member defined with its class; make sure its
+    // palette exists at this point of the order, as its constructor computes it.
+    CTracked<BOOL> colorManager{"+ColorManager", "-ColorManager", [] {
+        CKXColorManager::s_managerInstance.RefreshColors(TRUE);
+        return TRUE;
+    }};
+    CTracked<UINT> nTaskbarCreated{"+TaskbarCreated", "-TaskbarCreated",
+                                   [] { return ::RegisterWindowMessageA("TaskbarCreated"); }};
+};
+
+CKXModuleObjects g_moduleObjects;
+
+AFX_EXTENSION_MODULE g_extensionModule;
+
+}  // namespace
+
+UINT KXGetBinaryDataFormat() { return g_moduleObjects.cfBinaryData.Value(); }
+UINT KXGetTaskbarCreatedMessage() { return g_moduleObjects.nTaskbarCreated.Value(); }
+int KXGetComboDropWidth() { return g_moduleObjects.nComboDropWidth.Value(); }
+
+int KXGetStartupSteps(const char** ppSteps, int nMax) {
+    int n = 0;
+    for (; ppSteps && n < nMax && n < g_nSteps; ++n) ppSteps[n] = g_apSteps[n];
+    return ppSteps ? n : g_nSteps;
+}
+
+void KXSetStartupObserver(KX_STARTUP_OBSERVER pfnObserver) { g_pfnObserver = pfnObserver; }
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
+    switch (dwReason) {
+    case DLL_PROCESS_ATTACH:
+        // The framework keeps one process-wide list of run-time classes, so the
+        // library's classes are already registered by their own static records;
+        // there is no application list to set aside.
+        if (!AfxInitExtensionModule(g_extensionModule, hInstance)) return FALSE;
+        Step("AfxInitExtensionModule");
+        // Joins the application's chain of resource and class look-ups; the
+        // framework owns it from here and frees it at termination.
+        new CDynLinkLibrary(g_extensionModule);
+        Step("CDynLinkLibrary");
+        CKXAuxData::Get().InitResources(g_extensionModule.hResource);
+        Step("InitResources");
+        return TRUE;
+    case DLL_PROCESS_DETACH:
+        // The visual-styles wrapper's detach flag is raised here once the
+        // drawing helpers exist (no more theme calls after this point).
+        Step("AfxTermExtensionModule");
+        AfxTermExtensionModule(g_extensionModule);
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}
