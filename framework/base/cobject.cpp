@@ -13,7 +13,28 @@ CRuntimeClass*& ClassList() {
     static CRuntimeClass* head = nullptr;
     return head;
 }
+
+CRuntimeClass* (*g_pfnFindInModules)(LPCSTR) = nullptr;
 }  // namespace
+
+void AfxSetClassSearchHook(CRuntimeClass* (*pfnFind)(LPCSTR)) { g_pfnFindInModules = pfnFind; }
+
+CRuntimeClass* AfxTakeClasses(bool (*belongs)(const CRuntimeClass*, const void*), const void* context) {
+    CRuntimeClass* taken = nullptr;
+    CRuntimeClass** tail = &taken;
+    for (CRuntimeClass** link = &ClassList(); *link;) {
+        CRuntimeClass* p = *link;
+        if (belongs(p, context)) {
+            *link = p->m_pNextClass;  // unlink, keeping the order
+            p->m_pNextClass = nullptr;
+            *tail = p;
+            tail = &p->m_pNextClass;
+        } else {
+            link = &p->m_pNextClass;
+        }
+    }
+    return taken;
+}
 
 void AfxClassInit(CRuntimeClass* pNewClass) {
     for (CRuntimeClass* p = ClassList(); p; p = p->m_pNextClass)
@@ -34,7 +55,7 @@ CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName) {
     if (lpszClassName == nullptr) return nullptr;
     for (CRuntimeClass* p = ClassList(); p; p = p->m_pNextClass)
         if (strcmp(p->m_lpszClassName, lpszClassName) == 0) return p;
-    return nullptr;
+    return g_pfnFindInModules ? g_pfnFindInModules(lpszClassName) : nullptr;
 }
 
 CObject* CRuntimeClass::CreateObject(LPCSTR lpszClassName) {

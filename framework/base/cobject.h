@@ -28,8 +28,18 @@ struct CRuntimeClass {
     static CRuntimeClass* Load(CArchive& ar, UINT* pwSchemaNum);
 };
 
-// Adds a class to the list FromName searches (done by IMPLEMENT_SERIAL).
+// Adds a class to the application's list that FromName searches (done by
+// IMPLEMENT_SERIAL).
 void AfxClassInit(CRuntimeClass* pNewClass);
+
+// Moves every class for which belongs(class) holds out of the application's
+// list into a list of its own (an extension module's record); returns its
+// head, linked through m_pNextClass.
+CRuntimeClass* AfxTakeClasses(bool (*belongs)(const CRuntimeClass*, const void*), const void* context);
+
+// A further place FromName searches after the application's list: the
+// Windows layer installs the search of its extension modules' records.
+void AfxSetClassSearchHook(CRuntimeClass* (*pfnFind)(LPCSTR lpszClassName));
 
 struct AFX_CLASSINIT {
     explicit AFX_CLASSINIT(CRuntimeClass* pNewClass) { AfxClassInit(pNewClass); }

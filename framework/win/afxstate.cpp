@@ -1,5 +1,7 @@
 #include "win/afxstate.h"
 
+#include <cstring>
+
 #include "win/cmdtarget.h"
 #include "win/dc.h"
 #include "win/gdiobj.h"
@@ -28,6 +30,26 @@ struct ThreadMapsCleanup {
     ~ThreadMapsCleanup() { AfxTermThreadMaps(); }
 };
 thread_local ThreadMapsCleanup t_cleanup;
+
+// Whether a class record lies in the image of the module given as context.
+bool ClassInModule(const CRuntimeClass* pClass, const void* context) {
+    auto base = reinterpret_cast<const BYTE*>(context);
+    auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    auto p = reinterpret_cast<const BYTE*>(pClass);
+    return p >= base && p < base + nt->OptionalHeader.SizeOfImage;
+}
+
+CRuntimeClass* FindClassInLibraries(LPCSTR lpszClassName) {
+    for (CDynLinkLibrary* lib = Module().pLibraries; lib; lib = lib->m_pNextDLL)
+        for (CRuntimeClass* p = lib->m_pFirstSharedClass; p; p = p->m_pNextClass)
+            if (strcmp(p->m_lpszClassName, lpszClassName) == 0) return p;
+    return nullptr;
+}
+
+struct ClassSearchInstaller {
+    ClassSearchInstaller() { AfxSetClassSearchHook(&FindClassInLibraries); }
+} g_classSearchInstaller;
 
 template <class T>
 CHandleMap<T>* MapOf(CHandleMap<T>*& slot, BOOL bCreate) {
@@ -106,8 +128,12 @@ HINSTANCE AfxFindStringResourceHandle(UINT nID) {
 
 BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {
     if (state.bInitialized) return TRUE;
+    if (hModule == nullptr) return FALSE;
     state.hModule = hModule;
     state.hResource = hModule;
+    // The module's classes registered themselves in the application's list
+    // while its static objects were built; they belong to its own record.
+    state.pFirstSharedClass = AfxTakeClasses(&ClassInModule, hModule);
     state.bInitialized = TRUE;
     return TRUE;
 }
@@ -130,7 +156,9 @@ void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL) {
 }
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state)
-    : CDynLinkLibrary(state.hModule, state.hResource) {}
+    : CDynLinkLibrary(state.hModule, state.hResource) {
+    m_pFirstSharedClass = state.pFirstSharedClass;
+}
 
 CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource)
     : m_hModule(hModule), m_hResource(hResource) {

@@ -4,6 +4,7 @@
 // after the application's.
 #pragma once
 
+#include "base/cobject.h"
 #include "base/cstring.h"
 #include "win/handlemap.h"
 
@@ -68,6 +69,10 @@ struct AFX_EXTENSION_MODULE {
     BOOL bInitialized = FALSE;
     HMODULE hModule = nullptr;
     HMODULE hResource = nullptr;
+    // The module's serialisable classes, taken out of the application's
+    // list by AfxInitExtensionModule; found by name while a CDynLinkLibrary
+    // of the module is in the chain.
+    CRuntimeClass* pFirstSharedClass = nullptr;
 };
 
 BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
@@ -83,6 +88,7 @@ public:
 
     HMODULE m_hModule;
     HMODULE m_hResource;
+    CRuntimeClass* m_pFirstSharedClass = nullptr;
     CDynLinkLibrary* m_pNextDLL = nullptr;
 };
 

@@ -90,9 +90,9 @@ void KXSetStartupObserver(KX_STARTUP_OBSERVER pfnObserver) { g_pfnObserver = pfn
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
     switch (dwReason) {
     case DLL_PROCESS_ATTACH:
-        // The framework keeps one process-wide list of run-time classes, so the
-        // library's classes are already registered by their own static records;
-        // there is no application list to set aside.
+        // The library's classes registered into the application's list while
+        // the module's static records were built; the extension-module
+        // initialisation moves them into the library's own record.
         if (!AfxInitExtensionModule(g_extensionModule, hInstance)) return FALSE;
         Step("AfxInitExtensionModule");
         // Joins the application's chain of resource and class look-ups; the

@@ -134,3 +134,30 @@ TEST(ResourceChain, ExtensionModulesAreSearchedAfterTheApplication) {
     AfxTermExtensionModule(module);
     ::FreeLibrary(hMod);
 }
+
+namespace winapp_test {
+class CModuleClass : public CObject {
+    DECLARE_SERIAL(CModuleClass)
+};
+IMPLEMENT_SERIAL(CModuleClass, CObject, 1)
+}  // namespace winapp_test
+
+TEST(ResourceChain, AModulesClassesLiveInItsOwnRecord) {
+    // The test program stands in for an extension module: its classes leave
+    // the application's list and are found while its library is in the chain.
+    ASSERT_EQ(CRuntimeClass::FromName("CModuleClass"), RUNTIME_CLASS(winapp_test::CModuleClass));
+    AFX_EXTENSION_MODULE module;
+    ASSERT_TRUE(AfxInitExtensionModule(module, ::GetModuleHandleA(nullptr)));
+    EXPECT_EQ(module.pFirstSharedClass, RUNTIME_CLASS(winapp_test::CModuleClass));
+    EXPECT_EQ(CRuntimeClass::FromName("CModuleClass"), nullptr);
+    EXPECT_NE(CRuntimeClass::FromName("CStringArray"), nullptr);  // the framework's own stay
+    {
+        CDynLinkLibrary library(module);
+        EXPECT_EQ(CRuntimeClass::FromName("CModuleClass"), RUNTIME_CLASS(winapp_test::CModuleClass));
+        CObject* made = CRuntimeClass::CreateObject("CModuleClass");
+        ASSERT_NE(made, nullptr);
+        delete made;
+    }
+    EXPECT_EQ(CRuntimeClass::FromName("CModuleClass"), nullptr);
+    AfxTermExtensionModule(module);
+}
