@@ -473,17 +473,16 @@ CArchive& operator>>(CArchive& ar, CString& s) {
     ULONGLONG bytes = wide ? n * 2 : n;
     if (n > 0x7FFFFFFF || bytes > 0x7FFFFFFF) ar.Throw(CArchiveException::genericException);
 
+    // Read straight into the string, growing it a piece at a time.
     CString out;
-    ULONGLONG done = 0;
-    while (done < bytes) {
+    int done = 0;
+    while (static_cast<ULONGLONG>(done) < bytes) {
         UINT piece = static_cast<UINT>(std::min<ULONGLONG>(bytes - done, kStringChunk));
-        CString chunk;
-        char* p = chunk.GetBuffer(static_cast<int>(piece));
-        UINT got = ar.Read(p, piece);
-        chunk.ReleaseBuffer(static_cast<int>(got));
+        char* p = out.GetBuffer(done + static_cast<int>(piece));
+        UINT got = ar.Read(p + done, piece);
+        out.ReleaseBuffer(done + static_cast<int>(got));
         if (got != piece) ar.Throw(CArchiveException::endOfFile);
-        out.Append(chunk.GetString(), chunk.GetLength());
-        done += piece;
+        done += static_cast<int>(piece);
     }
     if (wide) {
         // Narrow the UTF-16 text: ASCII is kept, other characters become '?'.
