@@ -154,15 +154,15 @@ private:
         dc.SetTextColor(RGB(0, 0, 0));
         dc.TextOut(x, y, title);
         for (int i = 0; i < KX_PALETTE_SIZE; ++i) {
-            const int cx = x + (i % 8) * 42, cy = y + 18 + (i / 8) * 24;
-            dc.FillSolidRect(cx, cy, 40, 22, RGB(0, 0, 0));
-            dc.FillSolidRect(cx + 1, cy + 1, 38, 20, pal[i]);
+            const int cx = x + (i % 8) * 42, cy = y + 18 + (i / 8) * 21;
+            dc.FillSolidRect(cx, cy, 40, 20, RGB(0, 0, 0));
+            dc.FillSolidRect(cx + 1, cy + 1, 38, 18, pal[i]);
             CString s;
             s.Format("%d", i);
             const COLORREF c = pal[i];
             const bool dark = GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114 < 128000;
             dc.SetTextColor(dark ? RGB(255, 255, 255) : RGB(0, 0, 0));
-            dc.TextOut(cx + 3, cy + 3, s);
+            dc.TextOut(cx + 3, cy + 2, s);
         }
         dc.SetTextColor(RGB(0, 0, 0));
         dc.SelectObject(pOld);
