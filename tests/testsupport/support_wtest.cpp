@@ -67,12 +67,6 @@ TEST(ProcessSetup, ClassicColourSchemeIsInForce) {
   EXPECT_EQ(ClassicColor(1000), CLR_INVALID);
 }
 
-TEST(ProcessSetup, ScreenIs96Dpi) {
-  HDC screen = ::GetDC(nullptr);
-  EXPECT_EQ(::GetDeviceCaps(screen, LOGPIXELSX), 96);
-  ::ReleaseDC(nullptr, screen);
-}
-
 // Counts a private message and re-posts it until `chain` runs out, so the
 // queue keeps refilling while it is being pumped.
 class PumpTest : public HostWindowTest {
@@ -335,25 +329,6 @@ TEST(Capture, RenderAndCaptureDcRegion) {
   ::DeleteObject(bmp);
   ::DeleteDC(mem);
   ::ReleaseDC(nullptr, screen);
-}
-
-TEST(PixelAssertions, ReportCoordinatesAndColoursInHex) {
-  const Capture cap = Render(8, 8, [](HDC dc) { ::SetPixel(dc, 2, 3, RGB(250, 0, 0)); });
-  EXPECT_NONFATAL_FAILURE(EXPECT_PIXEL(cap, 2, 3, kBlue),
-                          "pixel (2, 3) of cap\n  expected kBlue = 0x00FF0000 (0, 0, 255)"
-                          "\n    actual 0x000000FA (250, 0, 0)");
-  EXPECT_NONFATAL_FAILURE(EXPECT_PIXEL(cap, 8, 0, RGB(0, 0, 0)), "(8, 0) is outside cap (8 x 8)");
-
-  EXPECT_PIXEL_NEAR(cap, 2, 3, RGB(255, 0, 0), 5);
-  EXPECT_NONFATAL_FAILURE(EXPECT_PIXEL_NEAR(cap, 2, 3, RGB(255, 0, 0), 4), "off by 5");
-
-  EXPECT_NONFATAL_FAILURE(EXPECT_RECT_COLOUR(cap, RECT({0, 0, 8, 8}), RGB(255, 255, 255)),
-                          "1 of 64 pixels");
-  EXPECT_NONFATAL_FAILURE(EXPECT_RECT_COLOUR(cap, RECT({0, 0, 9, 8}), RGB(255, 255, 255)),
-                          "is not inside");
-  EXPECT_RECT_CONTAINS(cap, RECT({2, 3, 3, 4}), RGB(250, 0, 0));
-  EXPECT_NONFATAL_FAILURE(EXPECT_RECT_CONTAINS(cap, RECT({3, 3, 8, 8}), RGB(250, 0, 0)),
-                          "found 1 colour(s):\n    0x00FFFFFF (255, 255, 255) x 25");
 }
 
 TEST(GdiLeak, CountsObjectsOfThisProcess) {

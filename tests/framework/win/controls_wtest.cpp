@@ -189,57 +189,6 @@ TEST_F(ControlsTest, ListBoxItemsDataAndSelections) {
     EXPECT_GT(multi.GetSel(4), 0);
 }
 
-TEST_F(ControlsTest, ComboBoxSelectionAndEditField) {
-    CComboBox combo;
-    ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 10, 150, 200), &m_parent, 40));
-    combo.AddString("red");
-    combo.AddString("green");
-    combo.AddString("blue");
-    EXPECT_EQ(combo.GetCurSel(), CB_ERR);
-    EXPECT_EQ(combo.SetCurSel(1), 1);
-    EXPECT_EQ(combo.GetCurSel(), 1);
-    CString s;
-    combo.GetLBText(1, s);
-    EXPECT_STREQ(s, "green");
-    EXPECT_EQ(combo.GetLBTextLen(2), 4);
-    combo.GetLBText(7, s);
-    EXPECT_TRUE(s.IsEmpty());
-    EXPECT_EQ(combo.SelectString(-1, "bl"), 2);
-    EXPECT_EQ(combo.GetCurSel(), 2);
-    EXPECT_EQ(combo.FindStringExact(-1, "red"), 0);
-
-    CComboBox editable;
-    ASSERT_TRUE(editable.Create(WS_VISIBLE | CBS_DROPDOWN, CRect(160, 10, 300, 200), &m_parent, 41));
-    editable.SetWindowText("hello");
-    EXPECT_TRUE(editable.SetEditSel(1, 3));
-    EXPECT_EQ(editable.GetEditSel(), (DWORD)MAKELONG(1, 3));
-}
-
-TEST_F(ControlsTest, ButtonAndStaticState) {
-    CButton check;
-    ASSERT_TRUE(check.Create("Check", WS_VISIBLE | BS_AUTOCHECKBOX, CRect(10, 10, 120, 30), &m_parent, 50));
-    EXPECT_EQ(check.GetCheck(), BST_UNCHECKED);
-    check.SetCheck(BST_CHECKED);
-    EXPECT_EQ(check.GetCheck(), BST_CHECKED);
-    EXPECT_EQ(check.GetButtonStyle(), (UINT)BS_AUTOCHECKBOX);
-    check.SetButtonStyle(BS_AUTORADIOBUTTON);
-    EXPECT_EQ(check.GetButtonStyle(), (UINT)BS_AUTORADIOBUTTON);
-    check.SetState(TRUE);
-    EXPECT_TRUE(check.GetState() & BST_PUSHED);
-    check.SetState(FALSE);
-    EXPECT_FALSE(check.GetState() & BST_PUSHED);
-
-    HICON hIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
-    CStatic icon;
-    ASSERT_TRUE(icon.Create("", WS_VISIBLE | SS_ICON, CRect(10, 40, 50, 80), &m_parent));
-    icon.SetIcon(hIcon);
-    EXPECT_EQ(icon.GetIcon(), hIcon);
-    CButton pic;
-    ASSERT_TRUE(pic.Create("", WS_VISIBLE | BS_ICON, CRect(60, 40, 100, 80), &m_parent, 51));
-    pic.SetIcon(hIcon);
-    EXPECT_EQ(pic.GetIcon(), hIcon);
-}
-
 TEST_F(ControlsTest, ScrollBarSliderSpinAndProgressRanges) {
     CScrollBar bar;
     ASSERT_TRUE(bar.Create(WS_VISIBLE | SBS_HORZ, CRect(10, 10, 200, 30), &m_parent, 60));
@@ -305,21 +254,6 @@ TEST_F(ControlsTest, ScrollBarSliderSpinAndProgressRanges) {
     progress.SetStep(100);
     EXPECT_EQ(progress.StepIt(), 300);
     EXPECT_EQ(progress.GetPos(), 400);
-}
-
-TEST_F(ControlsTest, HotKeyRoundTripsAndNamesItsKeys) {
-    CHotKeyCtrl hotkey;
-    ASSERT_TRUE(hotkey.Create(WS_VISIBLE, CRect(10, 10, 200, 30), &m_parent, 70));
-    hotkey.SetHotKey('A', HOTKEYF_CONTROL | HOTKEYF_SHIFT);
-    WORD vk = 0, mods = 0;
-    hotkey.GetHotKey(vk, mods);
-    EXPECT_EQ(vk, 'A');
-    EXPECT_EQ(mods, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
-    CString name = hotkey.GetHotKeyName();
-    std::string n = (LPCTSTR)name;
-    EXPECT_EQ(std::count(n.begin(), n.end(), '+'), 2) << n;
-    hotkey.SetHotKey(0, 0);
-    EXPECT_TRUE(hotkey.GetHotKeyName().IsEmpty());
 }
 
 TEST_F(ControlsTest, TreeItemsWithParentsTextAndData) {
@@ -430,60 +364,6 @@ TEST_F(ControlsTest, ListCtrlColumnsItemsAndSelection) {
     EXPECT_TRUE(list.DeleteItem(0));
     EXPECT_EQ(list.GetItemCount(), 2);
     EXPECT_STREQ(list.GetItemText(0, 0), "two");
-}
-
-TEST_F(ControlsTest, TabHeaderAndToolBarItems) {
-    CTabCtrl tab;
-    ASSERT_TRUE(tab.Create(WS_VISIBLE, CRect(10, 10, 300, 100), &m_parent, 100));
-    EXPECT_EQ(tab.InsertItem(0, "First"), 0);
-    EXPECT_EQ(tab.InsertItem(1, "Second"), 1);
-    EXPECT_EQ(tab.InsertItem(TCIF_TEXT | TCIF_PARAM, 2, "Third", 0, 1234), 2);
-    EXPECT_EQ(tab.GetItemCount(), 3);
-    char text[32] = {};
-    TCITEMA item = {};
-    item.mask = TCIF_TEXT | TCIF_PARAM;
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    ASSERT_TRUE(tab.GetItem(2, &item));
-    EXPECT_STREQ(item.pszText, "Third");
-    EXPECT_EQ(item.lParam, 1234);
-    EXPECT_EQ(tab.SetCurSel(2), 0);
-    EXPECT_EQ(tab.GetCurSel(), 2);
-    CRect rc;
-    ASSERT_TRUE(tab.GetItemRect(1, &rc));
-    EXPECT_GT(rc.Width(), 0);
-    EXPECT_TRUE(tab.DeleteItem(0));
-    EXPECT_EQ(tab.GetItemCount(), 2);
-
-    CHeaderCtrl header;
-    ASSERT_TRUE(header.Create(WS_VISIBLE | HDS_HORZ, CRect(10, 110, 300, 130), &m_parent, 101));
-    HDITEMA hdi = {};
-    hdi.mask = HDI_TEXT | HDI_WIDTH;
-    hdi.pszText = (LPSTR) "Col";
-    hdi.cxy = 80;
-    EXPECT_EQ(header.InsertItem(0, &hdi), 0);
-    EXPECT_EQ(header.GetItemCount(), 1);
-    ASSERT_TRUE(header.GetItemRect(0, &rc));
-    EXPECT_EQ(rc.Width(), 80);
-
-    CToolBarCtrl bar;
-    ASSERT_TRUE(bar.Create(WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP, CRect(0, 0, 0, 0), &m_parent, 102));
-    TBBUTTON buttons[3] = {};
-    buttons[0] = {0, 501, TBSTATE_ENABLED, BTNS_CHECK, {}, 0, 0};
-    buttons[1] = {0, 0, 0, BTNS_SEP, {}, 0, 0};
-    buttons[2] = {1, 502, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0};
-    ASSERT_TRUE(bar.AddButtons(3, buttons));
-    EXPECT_EQ(bar.GetButtonCount(), 3);
-    EXPECT_EQ(bar.CommandToIndex(502), 2u);
-    EXPECT_TRUE(bar.CheckButton(501));
-    EXPECT_TRUE(bar.IsButtonChecked(501));
-    EXPECT_TRUE(bar.EnableButton(502, FALSE));
-    EXPECT_FALSE(bar.IsButtonEnabled(502));
-    TBBUTTON got = {};
-    ASSERT_TRUE(bar.GetButton(2, &got));
-    EXPECT_EQ(got.idCommand, 502);
-    EXPECT_TRUE(bar.DeleteButton(1));
-    EXPECT_EQ(bar.GetButtonCount(), 2);
 }
 
 TEST_F(ControlsTest, ToolTipToolsAndTheirText) {

@@ -159,21 +159,6 @@ TEST_F(ImageListTest, IconsGoInAndComeBackOut) {
     EXPECT_EQ(il.ExtractIcon(7), nullptr);
 }
 
-TEST_F(ImageListTest, SettingsRoundTrip) {
-    CImageList il;
-    ASSERT_TRUE(il.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 2));
-    EXPECT_EQ(il.SetBkColor(RGB(1, 2, 3)), CLR_NONE);
-    EXPECT_EQ(il.GetBkColor(), RGB(1, 2, 3));
-    CBitmap strip;
-    MakeStrip(strip);
-    il.Add(&strip, kMagenta);
-    EXPECT_TRUE(il.SetOverlayImage(2, 1));
-    EXPECT_FALSE(il.SetOverlayImage(2, 16));  // overlays are 1 to 15
-    EXPECT_TRUE(il.SetImageCount(5));
-    EXPECT_EQ(il.GetImageCount(), 5);
-    EXPECT_TRUE(il.Copy(0, 2, ILCF_SWAP));
-}
-
 TEST_F(ImageListTest, HandleMapOwnershipAndTemporaries) {
     HIMAGELIST hRaw = ::ImageList_Create(8, 8, ILC_COLOR24, 0, 1);
     CImageList* pTemp = CImageList::FromHandle(hRaw);
@@ -201,24 +186,6 @@ TEST_F(ImageListTest, HandleMapOwnershipAndTemporaries) {
     EXPECT_FALSE(empty.DeleteImageList());
     EXPECT_FALSE(empty.Create(31999, 16, 0, kMagenta));  // no such bitmap
     EXPECT_EQ(empty.m_hImageList, nullptr);
-}
-
-TEST_F(ImageListTest, DragImageIsAvailableWhileDragging) {
-    CImageList il;
-    ASSERT_TRUE(il.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 2));
-    CBitmap strip;
-    MakeStrip(strip);
-    il.Add(&strip, kMagenta);
-    ASSERT_TRUE(il.BeginDrag(1, CPoint(3, 4)));
-    CPoint pt, hot;
-    CImageList* pDrag = CImageList::GetDragImage(&pt, &hot);
-    ASSERT_NE(pDrag, nullptr);
-    EXPECT_EQ(hot, CPoint(3, 4));
-    EXPECT_EQ(pDrag->GetImageCount(), 1);
-    EXPECT_TRUE(CImageList::DragMove(CPoint(10, 10)));
-    CImageList::EndDrag();
-    AfxDeleteTempMaps();
-    EXPECT_EQ(CImageList::GetDragImage(&pt, &hot), nullptr);
 }
 
 // The owner's destructor frees the list's bitmaps, whether it created the

@@ -162,43 +162,6 @@ TEST_F(MenuTest, InsertModifyRemoveAndDelete) {
     EXPECT_EQ(bar.GetMenuItemCount(), 1);
 }
 
-TEST_F(MenuTest, CheckEnableRadioAndDefaultStates) {
-    CMenu popup;
-    ASSERT_TRUE(popup.CreatePopupMenu());
-    popup.AppendMenu(MF_STRING, ID_LEFT, "Left");
-    popup.AppendMenu(MF_STRING, ID_CENTRE, "Centre");
-    popup.AppendMenu(MF_STRING, ID_RIGHT, "Right");
-
-    EXPECT_EQ(popup.CheckMenuItem(ID_LEFT, MF_CHECKED), (UINT)MF_UNCHECKED);
-    EXPECT_EQ(popup.CheckMenuItem(ID_LEFT, MF_UNCHECKED), (UINT)MF_CHECKED);
-    EXPECT_EQ(popup.CheckMenuItem(999, MF_CHECKED), (UINT)-1);
-
-    ASSERT_TRUE(popup.CheckMenuRadioItem(ID_LEFT, ID_RIGHT, ID_CENTRE, MF_BYCOMMAND));
-    EXPECT_TRUE(popup.GetMenuState(ID_CENTRE, MF_BYCOMMAND) & MF_CHECKED);
-    ASSERT_TRUE(popup.CheckMenuRadioItem(0, 2, 2, MF_BYPOSITION));
-    EXPECT_FALSE(popup.GetMenuState(ID_CENTRE, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(popup.GetMenuState(ID_RIGHT, MF_BYCOMMAND) & MF_CHECKED);
-    MENUITEMINFO mii = {};
-    mii.cbSize = sizeof(mii);
-    mii.fMask = MIIM_FTYPE;
-    ASSERT_TRUE(popup.GetMenuItemInfo(ID_RIGHT, &mii));
-    EXPECT_TRUE(mii.fType & MFT_RADIOCHECK);
-
-    EXPECT_EQ(popup.EnableMenuItem(ID_LEFT, MF_GRAYED), (UINT)MF_ENABLED);
-    EXPECT_TRUE(popup.GetMenuState(ID_LEFT, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_EQ(popup.EnableMenuItem(ID_LEFT, MF_ENABLED), (UINT)MF_GRAYED);
-    EXPECT_EQ(popup.GetMenuState(999, MF_BYCOMMAND), (UINT)-1);
-
-    EXPECT_EQ(popup.GetDefaultItem(0), (UINT)-1);
-    ASSERT_TRUE(popup.SetDefaultItem(ID_CENTRE));
-    EXPECT_EQ(popup.GetDefaultItem(0), (UINT)ID_CENTRE);
-    EXPECT_EQ(popup.GetDefaultItem(0, TRUE), 1u);
-    // A disabled default is skipped unless asked for.
-    popup.EnableMenuItem(ID_CENTRE, MF_GRAYED);
-    EXPECT_EQ(popup.GetDefaultItem(0), (UINT)-1);
-    EXPECT_EQ(popup.GetDefaultItem(GMDI_USEDISABLED), (UINT)ID_CENTRE);
-}
-
 TEST_F(MenuTest, ItemInfoCarriesDataAndBitmapItemsAreBitmaps) {
     CMenu popup;
     ASSERT_TRUE(popup.CreatePopupMenu());
