@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#ifndef _WIN32
+// The library module defines it among its other module-wide objects, so
+// that it is built after the drawing helpers it asks for the visual style.
 CKXColorManager CKXColorManager::s_managerInstance;
+#endif
 
 namespace {
 

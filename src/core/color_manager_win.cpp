@@ -1,6 +1,7 @@
 // The colour source of the Windows build: the live system colours, the
 // desktop's colour depth and the visual style.
 #include "core/color_source.h"
+#include "core/draw_helpers.h"
 
 #include <windows.h>
 
@@ -19,9 +20,9 @@ public:
         return nBits;
     }
 
-    // TODO(drawing helpers): answer CKXDrawHelpers::GetCurrentSystemTheme()
-    // once it exists; until then no visual style is recognised.
-    eKXCURRENTSYSTEMTHEME GetCurrentSystemTheme() const override { return KXTHEME_UNKNOWN; }
+    eKXCURRENTSYSTEMTHEME GetCurrentSystemTheme() const override {
+        return CKXDrawHelpers::m_instanceDrawManager.GetCurrentSystemTheme();
+    }
 };
 
 }  // namespace

@@ -2,7 +2,9 @@
 // module-wide objects and fills the shared data.
 #include "core/aux_data.h"
 #include "core/color_manager.h"
+#include "core/draw_helpers.h"
 #include "core/module_state.h"
+#include "core/theme_wrapper.h"
 
 namespace {
 
@@ -35,36 +37,44 @@ private:
     const char* m_pszGone;
 };
 
+}  // namespace
+
 // --- the module-wide objects, in the order they are built ----------------
 //
-// Members are built top to bottom when the module is mapped (before DllMain
-// runs) and destroyed bottom to top after DllMain has handled the detach.
-// Objects of the families not yet in the library get their place here when
-// they arrive:
-//   1. the drawing-helper instance (CKXDrawHelpers::m_instanceDrawManager)
+// The objects that other families reach by their class's static member are
+// defined here, in front of the rest, so that the order does not depend on
+// the order in which the linker meets the files.  Everything in this file is
+// built top to bottom when the module is mapped (before DllMain runs) and
+// destroyed bottom to top after DllMain has handled the detach.
+CKXDrawHelpers CKXDrawHelpers::m_instanceDrawManager;
+CKXColorManager CKXColorManager::s_managerInstance;
+
+namespace {
+
+// The steps below mark each object's place in the order.  Objects of the
+// families not yet in the library get their place here when they arrive:
+//   (1. the drawing-helper instance, above)
 //   2. the window map of the window hooks
 //   3. the run-time binding of UpdateLayeredWindow for popup effects
 //   (4. the combo boxes' drop-button width, below)
 //   5. the colour selector's user colours
 //   (6. the "BinaryData" clipboard format, below)
-//   (7. the colour manager, below)
+//   (7. the colour manager, above)
 //   8. the flat-control manager's maps m_ctrlMap, m_dlgMap, m_threadMap
 //   9. the flat-control manager instance
 //  10. the menu's operating-system value and its m_AllSubMenus list
 //  (11. the "TaskbarCreated" message, below; the tray icon's message table
 //       takes it when the tray icon arrives)
 struct CKXModuleObjects {
+    CTracked<BOOL> drawHelpers{"+DrawHelpers", "-DrawHelpers", [] {
+        return CKXDrawHelpers::m_instanceDrawManager.HasPlatformGradient();
+    }};
     CTracked<int> nComboDropWidth{"+ComboDropWidth", "-ComboDropWidth", [] {
         return ::GetSystemMetrics(SM_CXHTHUMB) + 2 * ::GetSystemMetrics(SM_CXEDGE);
     }};
     CTracked<UINT> cfBinaryData{"+BinaryData", "-BinaryData",
                                 [] { return ::RegisterClipboardFormatA("BinaryData"); }};
-    // The manager is a static member defined with its class; make sure its
-    // palette exists at this point of the order, as its constructor computes it.
-    CTracked<BOOL> colorManager{"+ColorManager", "-ColorManager", [] {
-        CKXColorManager::s_managerInstance.RefreshColors(TRUE);
-        return TRUE;
-    }};
+    CTracked<BOOL> colorManager{"+ColorManager", "-ColorManager", [] { return TRUE; }};
     CTracked<UINT> nTaskbarCreated{"+TaskbarCreated", "-TaskbarCreated",
                                    [] { return ::RegisterWindowMessageA("TaskbarCreated"); }};
 };
@@ -103,8 +113,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
         Step("InitResources");
         return TRUE;
     case DLL_PROCESS_DETACH:
-        // The visual-styles wrapper's detach flag is raised here once the
-        // drawing helpers exist (no more theme calls after this point).
+        // No visual-styles calls from here on: the library may be gone.
+        CKXWinThemeWrapper::m_bDllDetached = TRUE;
         Step("AfxTermExtensionModule");
         AfxTermExtensionModule(g_extensionModule);
         return TRUE;

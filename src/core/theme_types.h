@@ -19,3 +19,7 @@ struct KX_GRADIENT_COLOR {
     COLORREF clrStart;
     COLORREF clrEnd;
 };
+
+// The visual style named by a style file and a colour scheme (as the
+// visual-styles library reports them); both are compared lower-cased.
+eKXCURRENTSYSTEMTHEME KXThemeFromNames(const char* pszFileName, const char* pszColorName);

@@ -12,11 +12,12 @@
 namespace {
 
 const std::vector<std::string> kAttachSteps = {
-    "+ComboDropWidth", "+BinaryData",      "+ColorManager",  "+TaskbarCreated",
+    "+DrawHelpers", "+ComboDropWidth", "+BinaryData", "+ColorManager", "+TaskbarCreated",
     "AfxInitExtensionModule", "CDynLinkLibrary", "InitResources",
 };
 const std::vector<std::string> kDetachSteps = {
     "AfxTermExtensionModule", "-TaskbarCreated", "-ColorManager", "-BinaryData", "-ComboDropWidth",
+    "-DrawHelpers",
 };
 
 std::vector<std::string> StepsOf(decltype(&KXGetStartupSteps) pfn) {
