@@ -65,3 +65,18 @@ CFont& GalleryFixedFont() {
     }
     return font;
 }
+
+BEGIN_MESSAGE_MAP(CPaintedGalleryPage, CGalleryPage)
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+END_MESSAGE_MAP()
+
+void CPaintedGalleryPage::OnPaint() {
+    CPaintDC dc(this);
+    Paint(dc);
+}
+
+LRESULT CPaintedGalleryPage::OnPrintClient(WPARAM wParam, LPARAM) {
+    Paint(*CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    return 0;
+}

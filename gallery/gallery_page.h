@@ -34,6 +34,21 @@ private:
     static void SetDefaultFont(HWND hWnd);
 };
 
+// A page that draws its own content: WM_PAINT and WM_PRINTCLIENT (which
+// the snapshots use) both reach Paint.
+class CPaintedGalleryPage : public CGalleryPage {
+public:
+    using CGalleryPage::CGalleryPage;
+
+protected:
+    virtual void Paint(CDC& dc) = 0;
+
+    void OnPaint();
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+};
+
 // The page table (page_table.cpp): one function per page that creates it.
 typedef CGalleryPage* (*GalleryPageFactory)();
 extern const GalleryPageFactory g_galleryPages[];

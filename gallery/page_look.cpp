@@ -59,9 +59,9 @@ CKXColorScheme OliveStyle() {
     return s;
 }
 
-class CLookPage : public CGalleryPage {
+class CLookPage : public CPaintedGalleryPage {
 public:
-    CLookPage() : CGalleryPage("Look") {}
+    CLookPage() : CPaintedGalleryPage("Look") {}
 
 protected:
     BOOL CreateControls() override {
@@ -71,17 +71,7 @@ protected:
         return TRUE;
     }
 
-    void OnPaint() {
-        CPaintDC dc(this);
-        Paint(dc);
-    }
-
-    LRESULT OnPrintClient(WPARAM wParam, LPARAM) {
-        Paint(*CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-        return 0;
-    }
-
-    void Paint(CDC& dc) {
+    void Paint(CDC& dc) override {
         CRect rc;
         GetClientRect(&rc);
         dc.FillSolidRect(&rc, ::GetSysColor(COLOR_BTNFACE));
@@ -172,13 +162,7 @@ private:
     COLORREF m_contrast[KX_PALETTE_SIZE] = {};
     COLORREF m_olive[KX_PALETTE_SIZE] = {};
 
-    DECLARE_MESSAGE_MAP()
 };
-
-BEGIN_MESSAGE_MAP(CLookPage, CGalleryPage)
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
-END_MESSAGE_MAP()
 
 }  // namespace
 

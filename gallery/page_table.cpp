@@ -9,6 +9,7 @@ CGalleryPage* CreateOwnerDrawnButtonPage();
 CGalleryPage* CreateEvaluatorPage();
 CGalleryPage* CreateDataPage();
 CGalleryPage* CreateLookPage();
+CGalleryPage* CreateDrawingPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -17,6 +18,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateEvaluatorPage,
     CreateDataPage,
     CreateLookPage,
+    CreateDrawingPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

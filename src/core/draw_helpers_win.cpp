@@ -1,5 +1,6 @@
 #include "core/draw_helpers.h"
 
+#include "core/back_image.h"
 #include "core/gradient.h"
 #include "core/theme_wrapper.h"
 
@@ -130,4 +131,8 @@ eKXCURRENTSYSTEMTHEME CKXDrawHelpers::GetCurrentSystemTheme() const {
     ::WideCharToMultiByte(CP_ACP, 0, szFile, -1, szFileA, sizeof szFileA - 1, nullptr, nullptr);
     ::WideCharToMultiByte(CP_ACP, 0, szColor, -1, szColorA, sizeof szColorA - 1, nullptr, nullptr);
     return KXThemeFromNames(szFileA, szColorA);
+}
+
+void CKXDrawHelpers::DrawBkImage(CDC* pDC, CRect rect, const tagKX_LVBKIMAGE& image) {
+    KXDrawBkImage(pDC, rect, image);
 }
