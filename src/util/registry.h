@@ -81,5 +81,17 @@ private:
     static BOOL IsPredefinedKey(HKEY hKey);
     BOOL WriteBinary(LPCTSTR lpszName, const void* pData, DWORD nBytes);
     BOOL ReadBinary(LPCTSTR lpszName, void* pData, DWORD nBytes);
+    // Points, sizes and rectangles are stored as their LONGs lie in memory.
+    template <typename T>
+    BOOL WriteLongs(LPCTSTR lpszName, const T* pValue) {
+        return pValue != nullptr && WriteBinary(lpszName, pValue, sizeof(T));
+    }
+    template <typename T>
+    BOOL ReadLongs(LPCTSTR lpszName, T* pValue) {
+        T value;
+        if (pValue == nullptr || !ReadBinary(lpszName, &value, sizeof value)) return FALSE;
+        *pValue = value;
+        return TRUE;
+    }
     void FlushIfEager();
 };

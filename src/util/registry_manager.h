@@ -69,4 +69,18 @@ private:
     BOOL UseRegistry() const;
     BOOL WriteBytes(LPCTSTR lpszSection, LPCTSTR lpszEntry, const void* pData, UINT nBytes, DWORD dwType);
     BOOL ReadBytes(LPCTSTR lpszSection, LPCTSTR lpszEntry, void* pData, UINT nSize);
+    // Points, sizes and rectangles are stored as their LONGs lie in memory;
+    // a shorter stored value replaces only the leading ones.
+    template <typename T>
+    BOOL WriteLongs(LPCTSTR lpszSection, LPCTSTR lpszEntry, const T* pValue) {
+        return pValue != nullptr && WriteBytes(lpszSection, lpszEntry, pValue, sizeof(T), REG_BINARY);
+    }
+    template <typename T>
+    BOOL ReadLongs(LPCTSTR lpszSection, LPCTSTR lpszEntry, T* pValue) {
+        if (pValue == nullptr) return FALSE;
+        T value = *pValue;
+        if (!ReadBytes(lpszSection, lpszEntry, &value, sizeof value)) return FALSE;
+        *pValue = value;
+        return TRUE;
+    }
 };

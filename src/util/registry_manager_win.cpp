@@ -171,44 +171,24 @@ BOOL CKXRegistryManager::GetProfileDouble(LPCTSTR lpszSection, LPCTSTR lpszEntry
 }
 
 BOOL CKXRegistryManager::WriteProfilePoint(LPCTSTR lpszSection, LPCTSTR lpszEntry, CPoint* pValue) {
-    if (pValue == nullptr) return FALSE;
-    LONG v[2] = {pValue->x, pValue->y};
-    return WriteBytes(lpszSection, lpszEntry, v, sizeof v, REG_BINARY);
+    return WriteLongs<POINT>(lpszSection, lpszEntry, pValue);
 }
 BOOL CKXRegistryManager::GetProfilePoint(LPCTSTR lpszSection, LPCTSTR lpszEntry, CPoint* pValue) {
-    if (pValue == nullptr) return FALSE;
-    LONG v[2] = {pValue->x, pValue->y};
-    if (!ReadBytes(lpszSection, lpszEntry, v, sizeof v)) return FALSE;
-    pValue->x = v[0];
-    pValue->y = v[1];
-    return TRUE;
+    return ReadLongs<POINT>(lpszSection, lpszEntry, pValue);
 }
 
 BOOL CKXRegistryManager::WriteProfileSize(LPCTSTR lpszSection, LPCTSTR lpszEntry, CSize* pValue) {
-    if (pValue == nullptr) return FALSE;
-    LONG v[2] = {pValue->cx, pValue->cy};
-    return WriteBytes(lpszSection, lpszEntry, v, sizeof v, REG_BINARY);
+    return WriteLongs<SIZE>(lpszSection, lpszEntry, pValue);
 }
 BOOL CKXRegistryManager::GetProfileSize(LPCTSTR lpszSection, LPCTSTR lpszEntry, CSize* pValue) {
-    if (pValue == nullptr) return FALSE;
-    LONG v[2] = {pValue->cx, pValue->cy};
-    if (!ReadBytes(lpszSection, lpszEntry, v, sizeof v)) return FALSE;
-    pValue->cx = v[0];
-    pValue->cy = v[1];
-    return TRUE;
+    return ReadLongs<SIZE>(lpszSection, lpszEntry, pValue);
 }
 
 BOOL CKXRegistryManager::WriteProfileRect(LPCTSTR lpszSection, LPCTSTR lpszEntry, CRect* pValue) {
-    if (pValue == nullptr) return FALSE;
-    LONG v[4] = {pValue->left, pValue->top, pValue->right, pValue->bottom};
-    return WriteBytes(lpszSection, lpszEntry, v, sizeof v, REG_BINARY);
+    return WriteLongs<RECT>(lpszSection, lpszEntry, pValue);
 }
 BOOL CKXRegistryManager::GetProfileRect(LPCTSTR lpszSection, LPCTSTR lpszEntry, CRect* pValue) {
-    if (pValue == nullptr) return FALSE;
-    LONG v[4] = {pValue->left, pValue->top, pValue->right, pValue->bottom};
-    if (!ReadBytes(lpszSection, lpszEntry, v, sizeof v)) return FALSE;
-    pValue->SetRect(v[0], v[1], v[2], v[3]);
-    return TRUE;
+    return ReadLongs<RECT>(lpszSection, lpszEntry, pValue);
 }
 
 BOOL CKXRegistryManager::WriteProfileDword(LPCTSTR lpszSection, LPCTSTR lpszEntry, DWORD dwValue) {

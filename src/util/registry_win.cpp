@@ -267,40 +267,11 @@ BOOL CKXRegistry::WriteFont(LPCTSTR lpszName, CFont* pFont) {
     return WriteBinary(lpszName, &lf, sizeof lf);
 }
 
-BOOL CKXRegistry::ReadSize(LPCTSTR lpszName, CSize* pSize) {
-    LONG v[2];
-    if (pSize == nullptr || !ReadBinary(lpszName, v, sizeof v)) return FALSE;
-    pSize->cx = v[0];
-    pSize->cy = v[1];
-    return TRUE;
-}
-BOOL CKXRegistry::WriteSize(LPCTSTR lpszName, CSize* pSize) {
-    if (pSize == nullptr) return FALSE;
-    LONG v[2] = {pSize->cx, pSize->cy};
-    return WriteBinary(lpszName, v, sizeof v);
-}
+BOOL CKXRegistry::ReadSize(LPCTSTR lpszName, CSize* pSize) { return ReadLongs<SIZE>(lpszName, pSize); }
+BOOL CKXRegistry::WriteSize(LPCTSTR lpszName, CSize* pSize) { return WriteLongs<SIZE>(lpszName, pSize); }
 
-BOOL CKXRegistry::ReadPoint(LPCTSTR lpszName, CPoint* pPoint) {
-    LONG v[2];
-    if (pPoint == nullptr || !ReadBinary(lpszName, v, sizeof v)) return FALSE;
-    pPoint->x = v[0];
-    pPoint->y = v[1];
-    return TRUE;
-}
-BOOL CKXRegistry::WritePoint(LPCTSTR lpszName, CPoint* pPoint) {
-    if (pPoint == nullptr) return FALSE;
-    LONG v[2] = {pPoint->x, pPoint->y};
-    return WriteBinary(lpszName, v, sizeof v);
-}
+BOOL CKXRegistry::ReadPoint(LPCTSTR lpszName, CPoint* pPoint) { return ReadLongs<POINT>(lpszName, pPoint); }
+BOOL CKXRegistry::WritePoint(LPCTSTR lpszName, CPoint* pPoint) { return WriteLongs<POINT>(lpszName, pPoint); }
 
-BOOL CKXRegistry::ReadRect(LPCTSTR lpszName, CRect* pRect) {
-    LONG v[4];
-    if (pRect == nullptr || !ReadBinary(lpszName, v, sizeof v)) return FALSE;
-    pRect->SetRect(v[0], v[1], v[2], v[3]);
-    return TRUE;
-}
-BOOL CKXRegistry::WriteRect(LPCTSTR lpszName, CRect* pRect) {
-    if (pRect == nullptr) return FALSE;
-    LONG v[4] = {pRect->left, pRect->top, pRect->right, pRect->bottom};
-    return WriteBinary(lpszName, v, sizeof v);
-}
+BOOL CKXRegistry::ReadRect(LPCTSTR lpszName, CRect* pRect) { return ReadLongs<RECT>(lpszName, pRect); }
+BOOL CKXRegistry::WriteRect(LPCTSTR lpszName, CRect* pRect) { return WriteLongs<RECT>(lpszName, pRect); }
