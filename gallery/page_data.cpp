@@ -138,13 +138,13 @@ BOOL CDataPage::CreateControls() {
     for (int i = 0; i < 4; ++i)
         m_wndButtons[i].Create(kButtons[i], dwChild | WS_TABSTOP | BS_PUSHBUTTON,
                                CRect(8 + i * 116, 64, 116 + i * 116, 90), this, IDC_SAVE + i);
-    m_wndStatus.Create("", dwChild | SS_CENTERIMAGE, CRect(480, 64, 800, 90), this);
+    m_wndStatus.Create("", dwChild | SS_CENTERIMAGE, CRect(480, 64, 700, 90), this);
 
     m_wndRaw.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "",
                       dwChild | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL,
-                      CRect(8, 98, 800, 300), this, 0);
+                      CRect(8, 98, 700, 300), this, 0);
     m_wndRaw.SetFont(&GalleryFixedFont());
-    m_wndVersion.Create("", dwChild, CRect(8, 310, 800, 450), this);
+    m_wndVersion.Create("", dwChild, CRect(8, 310, 700, 450), this);
     m_wndVersion.SetFont(&GalleryFixedFont());
 
     ToForm(CSettingsRecord());
