@@ -74,7 +74,8 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
         EXPECT_GT(PngFileSize(path), 12000) << path;
         ::DeleteFileA(path.c_str());
     }
-    for (const char* page : {"controls.png", "dialog.png", "owner-drawn-button.png", "evaluator.png"})
+    for (const char* page : {"controls.png", "dialog.png", "owner-drawn-button.png", "evaluator.png", "data.png", "look.png",
+                             "drawing.png"})
         EXPECT_EQ(pictures.count(page), 1u) << page;
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "the folder holds files other than pictures";
 }
