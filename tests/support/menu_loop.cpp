@@ -1,0 +1,76 @@
+#include "support/menu_loop.h"
+
+#include "support/pump.h"
+
+namespace kxtest {
+
+namespace {
+
+struct MenuDriver {
+  const std::function<void(HWND)>* inMenu;
+  DWORD deadline;
+  bool called;
+};
+
+thread_local MenuDriver* t_driver = nullptr;
+
+// The visible popup-menu window of this thread (class "#32768").
+HWND FindPopup() {
+  HWND popup = nullptr;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM lParam) -> BOOL {
+        char cls[16] = {};
+        ::GetClassNameA(hwnd, cls, sizeof cls);
+        if (lstrcmpA(cls, "#32768") != 0 || !::IsWindowVisible(hwnd)) return TRUE;
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&popup));
+  return popup;
+}
+
+void CALLBACK OnTimer(HWND owner, UINT, UINT_PTR id, DWORD) {
+  MenuDriver* driver = t_driver;
+  if (driver == nullptr) return;
+  if (!driver->called) {
+    if (HWND popup = FindPopup()) {
+      driver->called = true;
+      ::UpdateWindow(popup);
+      (*driver->inMenu)(popup);
+      return;  // what it posted is handled by the menu loop; look again later
+    }
+    if (::GetTickCount() < driver->deadline) return;
+  }
+  // Done (or nothing showed): whatever is still open is closed.
+  ::KillTimer(owner, id);
+  ::EndMenu();
+}
+
+}  // namespace
+
+UINT TrackMenu(HWND owner, HMENU menu, POINT pt, const std::function<void(HWND)>& inMenu, UINT flags,
+               unsigned timeoutMs) {
+  MenuDriver driver{&inMenu, ::GetTickCount() + timeoutMs, false};
+  MenuDriver* outer = t_driver;
+  t_driver = &driver;
+  const UINT_PTR timer = ::SetTimer(owner, 0x4B58, 20, OnTimer);
+  // A popup needs its owner in the foreground to take the keyboard.
+  ::SetForegroundWindow(owner);
+  const UINT id = static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | flags, pt.x, pt.y, 0, owner, nullptr));
+  ::KillTimer(owner, timer);
+  t_driver = outer;
+  PumpUntilIdle();
+  return id;
+}
+
+Capture CaptureMenu(HWND popup) {
+  RECT rc = {};
+  ::GetClientRect(popup, &rc);
+  HDC hdc = ::GetDC(popup);
+  Capture shot = CaptureDC(hdc, rc);
+  ::ReleaseDC(popup, hdc);
+  return shot;
+}
+
+}  // namespace kxtest
