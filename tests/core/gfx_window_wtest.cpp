@@ -57,15 +57,11 @@ TEST(GfxChangeWindowFont, ScalesByTheFontRatioAndSendsTheFont) {
     RECT rc;
     ::GetWindowRect(hEdit, &rc);
     ::MapWindowPoints(nullptr, hPanel, reinterpret_cast<POINT*>(&rc), 2);
-    EXPECT_EQ(20 * l.cx / s.cx, rc.left);
-    EXPECT_EQ(30 * l.cy / s.cy, rc.top);
-    EXPECT_EQ(100 * l.cx / s.cx, rc.right);
-    EXPECT_EQ(46 * l.cy / s.cy, rc.bottom);
+    EXPECT_EQ(CRect(20 * l.cx / s.cx, 30 * l.cy / s.cy, 100 * l.cx / s.cx, 46 * l.cy / s.cy), CRect(rc));
     // The panel grew about its centre (200, 110).
     ::GetWindowRect(hPanel, &rc);
     ::MapWindowPoints(nullptr, host.hwnd(), reinterpret_cast<POINT*>(&rc), 2);
-    EXPECT_EQ(200 * l.cx / s.cx, rc.right - rc.left);
-    EXPECT_EQ(100 * l.cy / s.cy, rc.bottom - rc.top);
+    EXPECT_EQ(CSize(200 * l.cx / s.cx, 100 * l.cy / s.cy), CRect(rc).Size());
     EXPECT_NEAR(200, (rc.left + rc.right) / 2, 1);
     EXPECT_NEAR(110, (rc.top + rc.bottom) / 2, 1);
 }

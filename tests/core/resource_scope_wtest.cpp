@@ -15,15 +15,14 @@ protected:
     void TearDown() override { CKXResourceScope::SetCompanionFileName(nullptr); }
 };
 
-TEST_F(ResourceScope, SwitchesToTheCompanionAndBack) {
+TEST_F(ResourceScope, SwitchesToTheCompanionAndBackOrStaysWithoutIt) {
+    EXPECT_STREQ("KXRes.dll", CKXResourceScope::GetCompanionFileName());  // by default
     const HINSTANCE hBefore = AfxGetResourceHandle();
     CKXResourceScope::SetCompanionFileName(kStandIn);
     {
         CKXResourceScope scope;
         ASSERT_TRUE(scope.IsCompanionLoaded());
         EXPECT_EQ(::GetModuleHandleA(kStandIn), AfxGetResourceHandle());
-        char sz[64] = "";
-        EXPECT_GT(::LoadStringA(AfxGetResourceHandle(), 4242, sz, sizeof sz), 0);
         {
             CKXResourceScope inner;  // nested scopes restore in turn
             EXPECT_EQ(::GetModuleHandleA(kStandIn), AfxGetResourceHandle());
@@ -31,10 +30,8 @@ TEST_F(ResourceScope, SwitchesToTheCompanionAndBack) {
         EXPECT_EQ(::GetModuleHandleA(kStandIn), AfxGetResourceHandle());
     }
     EXPECT_EQ(hBefore, AfxGetResourceHandle());
-}
 
-TEST_F(ResourceScope, MissingCompanionChangesNothingQuietly) {
-    const HINSTANCE hBefore = AfxGetResourceHandle();
+    // A missing companion changes nothing, quietly.
     CKXResourceScope::SetCompanionFileName("KXRes_not_installed.dll");
     {
         CKXResourceScope scope;
@@ -43,15 +40,8 @@ TEST_F(ResourceScope, MissingCompanionChangesNothingQuietly) {
     }
     EXPECT_EQ(hBefore, AfxGetResourceHandle());
     // The shared data does not depend on the companion.
-    CKXAuxData& d = CKXAuxData::Get();
-    d.LoadSysCursors();
-    d.LoadSysFonts();
-    EXPECT_NE(nullptr, d.hcurHand);
-    EXPECT_NE(nullptr, d.fontBar.GetSafeHandle());
-}
-
-TEST_F(ResourceScope, DefaultNameIsTheCompanion) {
-    EXPECT_STREQ("KXRes.dll", CKXResourceScope::GetCompanionFileName());
+    CKXAuxData::Get().LoadSysCursors();
+    EXPECT_NE(nullptr, CKXAuxData::Get().hcurHand);
 }
 
 }  // namespace

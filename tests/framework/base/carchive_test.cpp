@@ -1,10 +1,13 @@
-#include "base/carchive.h"
-#include "base/cmemfile.h"
+// Archives: the framework's byte layouts of scalars, strings, counts,
+// collections and dates, and safe loading of truncated or forged input.
+#include "base/afx.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -37,6 +40,9 @@ int Load(Bytes bytes, const std::function<void(CArchive&)>& read) {
     return -1;
 }
 
+Bytes Store(CObject& ob) { return Store([&](CArchive& ar) { ob.Serialize(ar); }); }
+int Load(Bytes bytes, CObject& ob) { return Load(std::move(bytes), [&](CArchive& ar) { ob.Serialize(ar); }); }
+
 Bytes Prefix(std::initializer_list<int> bytes) {
     Bytes b;
     for (int v : bytes) b.push_back(static_cast<BYTE>(v));
@@ -45,41 +51,40 @@ Bytes Prefix(std::initializer_list<int> bytes) {
 
 }  // namespace
 
-TEST(CArchive, ScalarsAreLittleEndianWithFixedSizes) {
+TEST(CArchive, ScalarsAndCountsAreLittleEndianWithFixedSizes) {
     Bytes b = Store([](CArchive& ar) {
-        ar << BYTE(0x12) << WORD(0x3456) << LONG(-2) << DWORD(0x89ABCDEF) << int(7) << float(1.0f)
-           << double(-2.0) << true << false << short(-1) << char('A') << LONGLONG(-3);
+        ar << BYTE(0x12) << WORD(0x3456) << LONG(-2) << DWORD(0x89ABCDEF) << float(1.0f) << double(-2.0) << true
+           << short(-1) << LONGLONG(-3);
     });
-    Bytes expect = Prefix({0x12, 0x56, 0x34, 0xFE, 0xFF, 0xFF, 0xFF, 0xEF, 0xCD, 0xAB, 0x89, 7, 0, 0, 0,
+    Bytes expect = Prefix({0x12, 0x56, 0x34, 0xFE, 0xFF, 0xFF, 0xFF, 0xEF, 0xCD, 0xAB, 0x89,
                            0x00, 0x00, 0x80, 0x3F,                           // 1.0f
                            0, 0, 0, 0, 0, 0, 0x00, 0xC0,                     // -2.0
-                           1, 0, 0xFF, 0xFF, 'A', 0xFD, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+                           1, 0xFF, 0xFF, 0xFD, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     EXPECT_EQ(b, expect);
-
     BYTE by;
     WORD w;
     LONG l;
     DWORD d;
-    int i;
     float f;
     double db;
-    bool t, u;
+    bool t;
     short sh;
-    char c;
     LONGLONG ll;
-    EXPECT_EQ(Load(b, [&](CArchive& ar) { ar >> by >> w >> l >> d >> i >> f >> db >> t >> u >> sh >> c >> ll; }), -1);
-    EXPECT_EQ(by, 0x12);
-    EXPECT_EQ(w, 0x3456);
-    EXPECT_EQ(l, -2);
-    EXPECT_EQ(d, 0x89ABCDEFu);
-    EXPECT_EQ(i, 7);
-    EXPECT_EQ(f, 1.0f);
-    EXPECT_EQ(db, -2.0);
-    EXPECT_TRUE(t);
-    EXPECT_FALSE(u);
-    EXPECT_EQ(sh, -1);
-    EXPECT_EQ(c, 'A');
-    EXPECT_EQ(ll, -3);
+    EXPECT_EQ(Load(b, [&](CArchive& ar) { ar >> by >> w >> l >> d >> f >> db >> t >> sh >> ll; }), -1);
+    EXPECT_TRUE(by == 0x12 && w == 0x3456 && l == -2 && d == 0x89ABCDEF && f == 1.0f && db == -2.0 && t &&
+                sh == -1 && ll == -3);
+
+    // Counts: a WORD, or 0xFFFF and a DWORD.
+    b = Store([](CArchive& ar) { ar.WriteCount(3), ar.WriteCount(0xFFFF), ar.WriteCount(0x12345); });
+    EXPECT_EQ(b, Prefix({3, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0x45, 0x23, 1, 0}));
+    DWORD_PTR c1 = 0, c2 = 0, c3 = 0;
+    EXPECT_EQ(Load(b, [&](CArchive& ar) { c1 = ar.ReadCount(), c2 = ar.ReadCount(), c3 = ar.ReadCount(); }), -1);
+    EXPECT_TRUE(c1 == 3 && c2 == 0xFFFF && c3 == 0x12345) << c1 << " " << c2 << " " << c3;
+    // A raw read at the end gives what is there, without an exception.
+    char buf[8];
+    UINT got = 99;
+    EXPECT_EQ(Load(Prefix({1, 2, 3}), [&](CArchive& ar) { got = ar.Read(buf, sizeof buf); }), -1);
+    EXPECT_EQ(got, 3u);
 }
 
 TEST(CArchive, StringLengthPrefixes) {
@@ -104,13 +109,9 @@ TEST(CArchive, StringLengthPrefixes) {
         EXPECT_EQ(Load(b, [&](CArchive& ar) { ar >> back; }), -1);
         EXPECT_EQ(back, s) << c.length;
     }
-}
-
-TEST(CArchive, ReadsUtf16Strings) {
     // 0xFF 0xFFFE marks UTF-16; the length counts characters.
-    Bytes b = Prefix({0xFF, 0xFE, 0xFF, 3, 'H', 0, 'i', 0, 0xE9, 0x00});
     CString s;
-    EXPECT_EQ(Load(b, [&](CArchive& ar) { ar >> s; }), -1);
+    EXPECT_EQ(Load(Prefix({0xFF, 0xFE, 0xFF, 3, 'H', 0, 'i', 0, 0xE9, 0x00}), [&](CArchive& ar) { ar >> s; }), -1);
     EXPECT_EQ(s.Left(2), "Hi");
     EXPECT_EQ(s.GetLength(), 3);
 }
@@ -126,25 +127,6 @@ TEST(CArchive, TruncatedOrForgedInputFailsWithEndOfFile) {
     EXPECT_EQ(Load(Prefix({0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 'a'}), [&](CArchive& ar) { ar >> s; }),
               CArchiveException::endOfFile);
     EXPECT_EQ(Load(Bytes(), [&](CArchive& ar) { ar >> s; }), CArchiveException::endOfFile);
-}
-
-TEST(CArchive, CountsAndRawReads) {
-    Bytes b = Store([](CArchive& ar) {
-        ar.WriteCount(3);
-        ar.WriteCount(0xFFFF);
-        ar.WriteCount(0x12345);
-    });
-    EXPECT_EQ(b, Prefix({3, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0x45, 0x23, 1, 0}));
-    DWORD_PTR a = 0, c = 0, e = 0;
-    EXPECT_EQ(Load(b, [&](CArchive& ar) { a = ar.ReadCount(), c = ar.ReadCount(), e = ar.ReadCount(); }), -1);
-    EXPECT_EQ(a, 3u);
-    EXPECT_EQ(c, 0xFFFFu);
-    EXPECT_EQ(e, 0x12345u);
-
-    char buf[8];
-    UINT got = 99;
-    EXPECT_EQ(Load(Prefix({1, 2, 3}), [&](CArchive& ar) { got = ar.Read(buf, sizeof buf); }), -1);
-    EXPECT_EQ(got, 3u);
 }
 
 TEST(CArchive, LargeMixedRecordRoundTripsThroughTheBuffer) {
@@ -166,7 +148,16 @@ TEST(CArchive, LargeMixedRecordRoundTripsThroughTheBuffer) {
     EXPECT_EQ(bad, 0);
 }
 
-TEST(CArchive, WrongDirectionThrows) {
+TEST(CArchive, TextLinesAndTheWrongDirection) {
+    Bytes b = Store([](CArchive& ar) { ar.WriteString("one\r\ntwo\nlast"); });
+    std::string lines;
+    EXPECT_EQ(Load(b, [&](CArchive& ar) {
+                  CString line;
+                  while (ar.ReadString(line)) lines += std::string(line) + "|";
+              }),
+              -1);
+    EXPECT_EQ(lines, "one|two|last|");
+
     CMemFile file;
     CArchive ar(&file, CArchive::store);
     int v = 0;
@@ -179,16 +170,70 @@ TEST(CArchive, WrongDirectionThrows) {
     }
 }
 
-TEST(CArchive, TextLines) {
-    Bytes b = Store([](CArchive& ar) { ar.WriteString("one\r\ntwo\nlast"); });
-    std::vector<CString> lines;
-    EXPECT_EQ(Load(b, [&](CArchive& ar) {
-                  CString line;
-                  while (ar.ReadString(line)) lines.push_back(line);
-              }),
+TEST(CollectionsInArchives, LayoutsAreCountThenElements) {
+    CStringArray strings;
+    strings.Add("ab");
+    strings.Add("");
+    EXPECT_EQ(Store(strings), (std::vector<BYTE>{2, 0, 2, 'a', 'b', 0}));
+
+    CDWordArray dwords;
+    dwords.Add(0x01020304);
+    EXPECT_EQ(Store(dwords), (std::vector<BYTE>{1, 0, 4, 3, 2, 1}));
+
+    CStringList list;
+    list.AddTail("x");
+    list.AddHead("w");
+    EXPECT_EQ(Store(list), (std::vector<BYTE>{2, 0, 1, 'w', 1, 'x'}));
+
+    CMapStringToString map;
+    map.SetAt("k", "v");
+    EXPECT_EQ(Store(map), (std::vector<BYTE>{1, 0, 1, 'k', 1, 'v'}));
+}
+
+TEST(CollectionsInArchives, RoundTripsAndObjectTags) {
+    CStringArray src;
+    for (int i = 0; i < 300; ++i)
+        src.Add(CString('x', i % 7));
+    src.Add("last");
+    CStringArray* back = nullptr;
+    EXPECT_EQ(Load(Store([&](CArchive& ar) { ar << static_cast<CObject*>(&src); }), [&](CArchive& ar) { ar >> back; }),
               -1);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "one");
-    EXPECT_EQ(lines[1], "two");
-    EXPECT_EQ(lines[2], "last");
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(back->GetSize(), 301);
+    EXPECT_EQ(back->GetAt(300), "last");
+    delete back;
+
+    CMapStringToString map, mapBack;
+    map.SetAt("one", "1");
+    map.SetAt("two", "2");
+    EXPECT_EQ(Load(Store(map), mapBack), -1);
+    EXPECT_EQ(mapBack.GetCount(), 2);
+    EXPECT_EQ(mapBack["two"], "2");
+}
+
+TEST(CollectionsInArchives, ForgedCountsFailWithoutGrowingFirst) {
+    // 0xFFFFFFFE strings claimed, two present.
+    std::vector<BYTE> bytes = {0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 1, 'a', 1, 'b'};
+    CStringArray arr;
+    EXPECT_EQ(Load(bytes, arr), CArchiveException::endOfFile);
+    EXPECT_EQ(arr.GetSize(), 2);  // what was there was read
+    CDWordArray dw;
+    EXPECT_EQ(Load({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3}, dw), CArchiveException::endOfFile);
+    CStringList list;
+    EXPECT_EQ(Load({5, 0, 1, 'a'}, list), CArchiveException::endOfFile);
+    EXPECT_EQ(list.GetCount(), 1);
+}
+
+TEST(CollectionsInArchives, DatesAreStatusThenValue) {
+    const COleDateTime date(2024, 3, 5, 12, 0, 0);
+    const Bytes b = Store([&](CArchive& ar) { ar << date << COleDateTimeSpan(1.5); });
+    EXPECT_EQ(b.size(), 24u);
+    COleDateTime d;
+    COleDateTimeSpan s;
+    EXPECT_EQ(Load(b, [&](CArchive& ar) { ar >> d >> s; }), -1);
+    EXPECT_TRUE(d == date && s.m_span == 1.5);
+    Bytes bad(12, 0);  // an unknown status loads as invalid
+    bad[0] = 9;
+    EXPECT_EQ(Load(bad, [&](CArchive& ar) { ar >> d; }), -1);
+    EXPECT_EQ(d.GetStatus(), COleDateTime::invalid);
 }
