@@ -10,6 +10,7 @@ CGalleryPage* CreateEvaluatorPage();
 CGalleryPage* CreateDataPage();
 CGalleryPage* CreateLookPage();
 CGalleryPage* CreateDrawingPage();
+CGalleryPage* CreateMenuPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -19,6 +20,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateDataPage,
     CreateLookPage,
     CreateDrawingPage,
+    CreateMenuPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

@@ -1,5 +1,6 @@
 // KX.dll's entry: joins the framework as an extension module, builds the
 // module-wide objects and fills the shared data.
+#include "bars/menu.h"
 #include "core/aux_data.h"
 #include "core/color_manager.h"
 #include "core/draw_helpers.h"
@@ -48,6 +49,7 @@ private:
 // destroyed bottom to top after DllMain has handled the detach.
 CKXDrawHelpers CKXDrawHelpers::m_instanceDrawManager;
 CKXColorManager CKXColorManager::s_managerInstance;
+CTypedPtrArray<CPtrArray, HMENU> CKXMenu::m_AllSubMenus;
 
 namespace {
 
@@ -62,7 +64,8 @@ namespace {
 //   (7. the colour manager, above)
 //   8. the flat-control manager's maps m_ctrlMap, m_dlgMap, m_threadMap
 //   9. the flat-control manager instance
-//  10. the menu's operating-system value and its m_AllSubMenus list
+//  (10. the menu's operating-system value, below, and its m_AllSubMenus
+//       list, above)
 //  (11. the "TaskbarCreated" message, below; the tray icon's message table
 //       takes it when the tray icon arrives)
 struct CKXModuleObjects {
@@ -75,6 +78,9 @@ struct CKXModuleObjects {
     CTracked<UINT> cfBinaryData{"+BinaryData", "-BinaryData",
                                 [] { return ::RegisterClipboardFormatA("BinaryData"); }};
     CTracked<BOOL> colorManager{"+ColorManager", "-ColorManager", [] { return TRUE; }};
+    CTracked<int> nMenuShellLevel{"+MenuShellLevel", "-MenuShellLevel",
+                                  [] { return CKXMenu::ComputeShellLevel(); }};
+    CTracked<BOOL> menuSubMenus{"+MenuSubMenus", "-MenuSubMenus", [] { return TRUE; }};
     CTracked<UINT> nTaskbarCreated{"+TaskbarCreated", "-TaskbarCreated",
                                    [] { return ::RegisterWindowMessageA("TaskbarCreated"); }};
 };
@@ -88,6 +94,7 @@ AFX_EXTENSION_MODULE g_extensionModule;
 UINT KXGetBinaryDataFormat() { return g_moduleObjects.cfBinaryData.Value(); }
 UINT KXGetTaskbarCreatedMessage() { return g_moduleObjects.nTaskbarCreated.Value(); }
 int KXGetComboDropWidth() { return g_moduleObjects.nComboDropWidth.Value(); }
+int KXGetMenuShellLevel() { return g_moduleObjects.nMenuShellLevel.Value(); }
 
 int KXGetStartupSteps(const char** ppSteps, int nMax) {
     int n = 0;

@@ -12,6 +12,10 @@ UINT KXGetTaskbarCreatedMessage();
 // The drop-button width of the flat combo boxes: the horizontal thumb width
 // plus two edges.
 int KXGetComboDropWidth();
+// The shell generation the owner-drawn menu draws for, from the version of
+// the system: 0 or 1 for the 95 family before or from 4.0, 2 or 3 for the
+// NT family.
+int KXGetMenuShellLevel();
 
 // Unmangled so a test can find them in a copy of the module it loads itself.
 extern "C" {
