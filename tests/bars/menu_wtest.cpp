@@ -4,6 +4,7 @@
 
 #include "kxres_ids.h"
 #include "support/gdi_leak.h"
+#include "support/companion_fixture.h"
 #include "support/host_window.h"
 #include "support/input.h"
 #include "support/menu_loop.h"
@@ -18,21 +19,8 @@
 namespace {
 
 // The companion module's menus and toolbars are the real data.
-class MenuTest : public ::testing::Test {
+class MenuTest : public kxtest::CompanionModuleTest {
 protected:
-    void SetUp() override {
-        m_hRes = ::LoadLibraryExA("KXRes.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(nullptr, m_hRes);
-        m_hOld = AfxGetResourceHandle();
-        AfxSetResourceHandle(m_hRes);
-        m_host.Attach(m_window.hwnd());
-    }
-    void TearDown() override {
-        m_host.Detach();
-        AfxSetResourceHandle(m_hOld);
-        if (m_hRes) ::FreeLibrary(m_hRes);
-    }
-
     // Entry i of the records belongs to position i, all the way down.
     static void ExpectInStep(CKXMenu& menu) {
         const int n = menu.GetMenuItemCount();
@@ -56,9 +44,6 @@ protected:
         return menu.GetMenuItemInfo(nPos, &mii, TRUE) && (mii.fType & MFT_OWNERDRAW);
     }
 
-    kxtest::HostWindow m_window;
-    CWnd m_host;
-    HINSTANCE m_hRes = nullptr, m_hOld = nullptr;
 };
 
 TEST_F(MenuTest, LoadMenuKeepsTheBarPlainAndDrawsTheDropDowns) {

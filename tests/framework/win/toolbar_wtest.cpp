@@ -1,6 +1,7 @@
 #include "win/afxwin.h"
 
 #include "kxres_ids.h"
+#include "support/companion_fixture.h"
 #include "support/host_window.h"
 #include "support/pump.h"
 
@@ -9,25 +10,7 @@
 namespace {
 
 // The library's companion module holds real toolbar resources.
-class ToolBarTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_hRes = ::LoadLibraryExA("KXRes.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(nullptr, m_hRes);
-        m_hOld = AfxGetResourceHandle();
-        AfxSetResourceHandle(m_hRes);
-        m_host.Attach(m_window.hwnd());
-    }
-    void TearDown() override {
-        m_host.Detach();
-        AfxSetResourceHandle(m_hOld);
-        if (m_hRes) ::FreeLibrary(m_hRes);
-    }
-
-    kxtest::HostWindow m_window;
-    CWnd m_host;
-    HINSTANCE m_hRes = nullptr, m_hOld = nullptr;
-};
+using ToolBarTest = kxtest::CompanionModuleTest;
 
 TEST_F(ToolBarTest, LoadsButtonsSizesAndImagesFromTheResource) {
     CToolBar bar;
