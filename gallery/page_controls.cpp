@@ -2,6 +2,9 @@
 // wrapper class, with a few of their notifications handled.
 #include "gallery_page.h"
 
+#include "core/resource_scope.h"
+#include "kxres_ids.h"
+
 namespace {
 
 enum : UINT {
@@ -58,9 +61,13 @@ public:
 
 protected:
     BOOL CreateControls() override;
+    // The application updates the toolbar when idle; a snapshot comes first.
+    void PrepareSnapshot() override { m_wndToolBar.SendMessage(WM_IDLEUPDATECMDUI, TRUE); }
     void OnButtonClicked(UINT nID);
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     void OnTabSelChange(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarCommand(UINT nID);
+    void OnUpdatePaste(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_wndCheck.GetCheck()); }
     void SetStatus(LPCTSTR lpszText) { m_wndStatus.SetWindowText(lpszText); }
 
 private:
@@ -69,6 +76,7 @@ private:
     void CreateRangeControls();
     void CreateTabs();
     void CreateListAndTree();
+    void CreateToolBar();
 
     CButton m_wndButtonsGroup, m_wndTextGroup, m_wndRangeGroup;
     CButton m_wndPush, m_wndDefault, m_wndCheck, m_wndThreeState, m_wndRadioOne, m_wndRadioTwo;
@@ -86,6 +94,8 @@ private:
     CListCtrl m_wndListCtrl;
     CTreeCtrl m_wndTree;
     CStatic m_wndStatus;
+    CStatic m_wndToolBarLabel;
+    CToolBar m_wndToolBar;
 
     DECLARE_MESSAGE_MAP()
 };
@@ -94,6 +104,9 @@ BEGIN_MESSAGE_MAP(CControlsPage, CGalleryPage)
     ON_CONTROL_RANGE(BN_CLICKED, IDC_PUSH, IDC_RADIO_TWO, OnButtonClicked)
     ON_WM_HSCROLL()
     ON_NOTIFY(TCN_SELCHANGE, IDC_TAB, OnTabSelChange)
+    // Clear has no handler: the idle update shows it disabled.
+    ON_COMMAND_RANGE(ID_KX_EDIT_COPY, ID_KX_EDIT_UNDO, OnToolBarCommand)
+    ON_UPDATE_COMMAND_UI(ID_KX_EDIT_PASTE, OnUpdatePaste)
 END_MESSAGE_MAP()
 
 BOOL CControlsPage::CreateControls() {
@@ -104,7 +117,24 @@ BOOL CControlsPage::CreateControls() {
     CreateListAndTree();
     m_wndStatus.Create("Click a button or move the slider.", WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTERIMAGE,
                        CRect(8, 410, 700, 432), this, IDC_STATUS);
+    CreateToolBar();
     return TRUE;
+}
+
+void CControlsPage::CreateToolBar() {
+    m_wndToolBarLabel.Create("Toolbar from a toolbar resource (Paste follows the check box; Clear has no handler):",
+                             WS_CHILD | WS_VISIBLE, CRect(8, 444, 700, 462), this);
+    // The toolbar and its bitmap live in the library's companion module.
+    CKXResourceScope scope;
+    if (!m_wndToolBar.Create(this) || !m_wndToolBar.LoadToolBar(IDR_KX_EDIT_TOOLBAR)) return;
+    const CSize size = m_wndToolBar.CalcFixedLayout(FALSE, TRUE);
+    m_wndToolBar.MoveWindow(8, 464, size.cx, size.cy);
+}
+
+void CControlsPage::OnToolBarCommand(UINT nID) {
+    CString text;
+    text.Format("Toolbar command 0x%04X.", nID);
+    SetStatus(text);
 }
 
 void CControlsPage::CreateButtons() {
