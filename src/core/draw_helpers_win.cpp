@@ -2,12 +2,11 @@
 
 #include "core/back_image.h"
 #include "core/gradient.h"
+#include "core/load_library.h"
 #include "core/theme_wrapper.h"
 
 CKXDrawHelpers::CKXDrawHelpers() : m_hMsimg32(::LoadLibraryA("msimg32.dll")) {
-    if (m_hMsimg32)
-        m_pfnGradientFill =
-            reinterpret_cast<PFNGRADIENTFILL>(reinterpret_cast<void*>(::GetProcAddress(m_hMsimg32, "GradientFill")));
+    m_pfnGradientFill = KXGetProcAddress<PFNGRADIENTFILL>(m_hMsimg32, "GradientFill");
 }
 
 CKXDrawHelpers::~CKXDrawHelpers() {

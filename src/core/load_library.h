@@ -3,6 +3,15 @@
 
 #include "win/afxwin.h"
 
+// The function lpszName exported by hModule, as the function-pointer type F;
+// null when the module or the function is missing.  For platform functions
+// that older systems lack and that every caller must do without.
+template <typename F>
+F KXGetProcAddress(HMODULE hModule, LPCSTR lpszName) {
+    if (hModule == nullptr) return nullptr;
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(::GetProcAddress(hModule, lpszName)));
+}
+
 class CKXLoadLibrary {
 public:
     // Loads lpszModule (nothing for null).

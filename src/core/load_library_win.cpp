@@ -26,8 +26,7 @@ void CKXLoadLibrary::LoadLibrary(LPCTSTR lpszModule) {
 
 DWORD CKXLoadLibrary::GetModuleVersion() const {
     if (m_hModule == nullptr) return 0;
-    auto pfn = reinterpret_cast<PFN_DLLGETVERSION>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(m_hModule, "DllGetVersion")));
+    const auto pfn = KXGetProcAddress<PFN_DLLGETVERSION>(m_hModule, "DllGetVersion");
     if (pfn == nullptr) return 0;
     KX_DLLVERSIONINFO dvi = {sizeof dvi, 0, 0, 0, 0};
     if (FAILED(pfn(&dvi))) return 0;

@@ -1,21 +1,14 @@
 #include "core/theme_wrapper.h"
 
+#include "core/load_library.h"
+
 BOOL CKXWinThemeWrapper::m_bDllDetached = FALSE;
 
-namespace {
-
-template <typename F>
-F Bind(HMODULE hModule, const char* pszName) {
-    return hModule ? reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(hModule, pszName))) : nullptr;
-}
-
-}  // namespace
-
 CKXWinThemeWrapper::CKXWinThemeWrapper() : m_hThemeDll(::LoadLibraryA("UxTheme.dll")) {
-    m_pfnOpenThemeData = Bind<PFNOPENTHEMEDATA>(m_hThemeDll, "OpenThemeData");
-    m_pfnDrawThemeBackground = Bind<PFNDRAWTHEMEBACKGROUND>(m_hThemeDll, "DrawThemeBackground");
-    m_pfnIsAppThemed = Bind<PFNISAPPTHEMED>(m_hThemeDll, "IsAppThemed");
-    m_pfnGetCurrentThemeName = Bind<PFNGETCURRENTTHEMENAME>(m_hThemeDll, "GetCurrentThemeName");
+    m_pfnOpenThemeData = KXGetProcAddress<PFNOPENTHEMEDATA>(m_hThemeDll, "OpenThemeData");
+    m_pfnDrawThemeBackground = KXGetProcAddress<PFNDRAWTHEMEBACKGROUND>(m_hThemeDll, "DrawThemeBackground");
+    m_pfnIsAppThemed = KXGetProcAddress<PFNISAPPTHEMED>(m_hThemeDll, "IsAppThemed");
+    m_pfnGetCurrentThemeName = KXGetProcAddress<PFNGETCURRENTTHEMENAME>(m_hThemeDll, "GetCurrentThemeName");
 }
 
 CKXWinThemeWrapper::~CKXWinThemeWrapper() {
@@ -33,7 +26,7 @@ void CKXWinThemeWrapper::OpenTheme(HWND hWnd, LPCWSTR pszClassList) {
 void CKXWinThemeWrapper::CloseTheme() {
     if (m_hThemeDll && m_hTheme && !m_bDllDetached) {
         using PFNCLOSETHEMEDATA = HRESULT(WINAPI*)(HTHEME);
-        if (const auto pfnClose = Bind<PFNCLOSETHEMEDATA>(m_hThemeDll, "CloseThemeData"))
+        if (const auto pfnClose = KXGetProcAddress<PFNCLOSETHEMEDATA>(m_hThemeDll, "CloseThemeData"))
             pfnClose(m_hTheme);  // a failure here leaves nothing to undo
     }
     m_hTheme = nullptr;

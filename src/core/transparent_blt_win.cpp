@@ -9,10 +9,7 @@ typedef BOOL(WINAPI* PFN_TRANSPARENTBLT)(HDC, int, int, int, int, HDC, int, int,
 // Bound once and kept: msimg32 stays loaded until the library goes.
 PFN_TRANSPARENTBLT BoundTransparentBlt() {
     static CKXLoadLibrary s_msimg32("msimg32.dll");
-    static const PFN_TRANSPARENTBLT s_pfn =
-        s_msimg32 ? reinterpret_cast<PFN_TRANSPARENTBLT>(
-                        reinterpret_cast<void (*)()>(::GetProcAddress(s_msimg32, "TransparentBlt")))
-                  : nullptr;
+    static const PFN_TRANSPARENTBLT s_pfn = KXGetProcAddress<PFN_TRANSPARENTBLT>(s_msimg32, "TransparentBlt");
     return s_pfn;
 }
 

@@ -1,5 +1,7 @@
 #include "core/work_area.h"
 
+#include "core/load_library.h"
+
 #include <cstring>
 
 namespace {
@@ -94,7 +96,7 @@ BOOL WINAPI SingleEnumDisplayDevices(LPCSTR pszDevice, DWORD iDevNum, PDISPLAY_D
 
 template <typename F>
 bool Bind(HMODULE hModule, const char* pszName, F& pfn) {
-    pfn = reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(hModule, pszName)));
+    pfn = KXGetProcAddress<F>(hModule, pszName);
     return pfn != nullptr;
 }
 
