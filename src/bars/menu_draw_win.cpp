@@ -6,6 +6,7 @@
 #include "bars/menu_font.h"
 #include "bars/menu_item_layout.h"
 #include "bars/menu_text.h"
+#include "core/gfx_image.h"
 
 #include <string>
 
@@ -15,9 +16,6 @@ namespace {
 // destination elsewhere: with a monochrome mask whose shape is black and
 // text colour white, the brush lands on the shape.
 constexpr DWORD kRopBrushOnSource = 0x00E20746;
-// Keeps the destination where the source is white, paints the brush where
-// it is black.
-constexpr DWORD kRopBrushOnBlack = 0x00B8074A;
 
 COLORREF Sys(int nIndex) { return ::GetSysColor(nIndex); }
 
@@ -285,19 +283,8 @@ void CKXMenu::DitherBlt(HDC hdcDest, int nXDest, int nYDest, int nWidth, int nHe
             ::FillRect(hdcDest, &rc, hbrMenu);
             ::DeleteObject(hbrMenu);
         }
-        const COLORREF clrOldText = ::SetTextColor(hdcDest, RGB(0, 0, 0));
-        const COLORREF clrOldBk = ::SetBkColor(hdcDest, RGB(255, 255, 255));
-        const HBRUSH hbrHilite = ::CreateSolidBrush(Sys(COLOR_BTNHIGHLIGHT));
-        const HBRUSH hbrShadow = ::CreateSolidBrush(Sys(COLOR_BTNSHADOW));
-        const HGDIOBJ hOldBrush = ::SelectObject(hdcDest, hbrHilite);
-        ::BitBlt(hdcDest, nXDest + 1, nYDest + 1, nWidth, nHeight, hdcMono, 0, 0, kRopBrushOnBlack);
-        ::SelectObject(hdcDest, hbrShadow);
-        ::BitBlt(hdcDest, nXDest, nYDest, nWidth, nHeight, hdcMono, 0, 0, kRopBrushOnBlack);
-        ::SelectObject(hdcDest, hOldBrush);
-        ::DeleteObject(hbrHilite);
-        ::DeleteObject(hbrShadow);
-        ::SetTextColor(hdcDest, clrOldText);
-        ::SetBkColor(hdcDest, clrOldBk);
+        GfxDrawEngravedMask(CDC::FromHandle(hdcDest), CPoint(nXDest, nYDest), nWidth, nHeight,
+                            CDC::FromHandle(hdcMono), Sys(COLOR_BTNHIGHLIGHT), Sys(COLOR_BTNSHADOW));
 
         ::SelectObject(hdcMono, hOldMono);
         ::SelectObject(hdcImage, hOldImage);

@@ -10,6 +10,11 @@
 // (dark pixels weigh more) instead of being black and white.
 void GfxDrawEmbossed(CDC* pDC, CImageList& imageList, int nImage, CPoint pt, int bColor);
 
+// Paints the shape of a cx by cy mask (its black pixels; the target shows
+// through its white ones) at pt in the engraved look: clrHilite one pixel
+// right and down, then clrShadow in place.
+void GfxDrawEngravedMask(CDC* pDC, CPoint pt, int cx, int cy, CDC* pMaskDC, COLORREF clrHilite, COLORREF clrShadow);
+
 // Fills rect with a 50 % checkerboard of the button face and highlight
 // colours (the look of a checked toolbar button).
 void GfxDrawShadedRect(CDC* pDC, const CRect& rect);

@@ -26,19 +26,24 @@ void GfxDrawEmbossed(CDC* pDC, CImageList& imageList, int nImage, CPoint pt, int
     maskDC.SetBkColor(RGB(255, 255, 255));
     imageList.Draw(&maskDC, nImage, CPoint(0, 0), ILD_TRANSPARENT);
 
+    const CKXAuxData& aux = CKXAuxData::Get();
+    GfxDrawEngravedMask(pDC, pt, cx, cy, &maskDC, aux.clrBtnHilite, aux.clrBtnShadow);
+    maskDC.SelectObject(pOldMask);
+}
+
+void GfxDrawEngravedMask(CDC* pDC, CPoint pt, int cx, int cy, CDC* pMaskDC, COLORREF clrHilite, COLORREF clrShadow) {
+    if (!pDC || !pDC->GetSafeHdc() || !pMaskDC) return;
     // A monochrome source maps 0 to the text colour and 1 to the background.
     const COLORREF clrOldText = pDC->SetTextColor(RGB(0, 0, 0));
     const COLORREF clrOldBk = pDC->SetBkColor(RGB(255, 255, 255));
-    const CKXAuxData& aux = CKXAuxData::Get();
-    CBrush brushHilite(aux.clrBtnHilite), brushShadow(aux.clrBtnShadow);
+    CBrush brushHilite(clrHilite), brushShadow(clrShadow);
     CBrush* pOldBrush = pDC->SelectObject(&brushHilite);
-    pDC->BitBlt(pt.x + 1, pt.y + 1, cx, cy, &maskDC, 0, 0, kRopBrushWhereBlack);
+    pDC->BitBlt(pt.x + 1, pt.y + 1, cx, cy, pMaskDC, 0, 0, kRopBrushWhereBlack);
     pDC->SelectObject(&brushShadow);
-    pDC->BitBlt(pt.x, pt.y, cx, cy, &maskDC, 0, 0, kRopBrushWhereBlack);
+    pDC->BitBlt(pt.x, pt.y, cx, cy, pMaskDC, 0, 0, kRopBrushWhereBlack);
     pDC->SelectObject(pOldBrush);
     pDC->SetTextColor(clrOldText);
     pDC->SetBkColor(clrOldBk);
-    maskDC.SelectObject(pOldMask);
 }
 
 void GfxDrawShadedRect(CDC* pDC, const CRect& rect) {
