@@ -11,7 +11,6 @@ const UINT IDC_PAGE_LIST = 100;
 
 BEGIN_MESSAGE_MAP(CGalleryWnd, CWnd)
     ON_WM_CREATE()
-    ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_PAINT()
     ON_WM_GETMINMAXINFO()
@@ -55,11 +54,6 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     SelectPage(0);
     RecalcLayout();
     return 0;
-}
-
-void CGalleryWnd::OnDestroy() {
-    CWnd::OnDestroy();
-    ::PostQuitMessage(0);
 }
 
 CGalleryPage* CGalleryWnd::GetPage(int nPage) const {

@@ -23,7 +23,6 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnDestroy();
     void OnSize(UINT nType, int cx, int cy);
     void OnPaint();
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);

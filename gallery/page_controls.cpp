@@ -105,8 +105,8 @@ BEGIN_MESSAGE_MAP(CControlsPage, CGalleryPage)
     ON_WM_HSCROLL()
     ON_NOTIFY(TCN_SELCHANGE, IDC_TAB, OnTabSelChange)
     // Clear has no handler: the idle update shows it disabled.
-    ON_COMMAND_RANGE(ID_KX_EDIT_COPY, ID_KX_EDIT_UNDO, OnToolBarCommand)
-    ON_UPDATE_COMMAND_UI(ID_KX_EDIT_PASTE, OnUpdatePaste)
+    ON_COMMAND_RANGE(ID_EDIT_COPY, ID_EDIT_UNDO, OnToolBarCommand)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
 END_MESSAGE_MAP()
 
 BOOL CControlsPage::CreateControls() {

@@ -27,18 +27,18 @@ struct MenuEntry {
 };
 
 const MenuEntry s_entries[] = {
-    {"&Undo\tCtrl+Z", ID_KX_EDIT_UNDO, 0, TRUE},
+    {"&Undo\tCtrl+Z", ID_EDIT_UNDO, 0, TRUE},
     {"", 0, 0, FALSE},
-    {"Cu&t\tCtrl+X", ID_KX_EDIT_CUT, 0, TRUE},
-    {"&Copy\tCtrl+C", ID_KX_EDIT_COPY, MF_CHECKED, TRUE},
-    {"&Paste\tCtrl+V", ID_KX_EDIT_PASTE, MF_GRAYED, TRUE},
-    {"&Delete\tDel", ID_KX_EDIT_CLEAR, MF_GRAYED, FALSE},
+    {"Cu&t\tCtrl+X", ID_EDIT_CUT, 0, TRUE},
+    {"&Copy\tCtrl+C", ID_EDIT_COPY, MF_CHECKED, TRUE},
+    {"&Paste\tCtrl+V", ID_EDIT_PASTE, MF_GRAYED, TRUE},
+    {"&Delete\tDel", ID_EDIT_CLEAR, MF_GRAYED, FALSE},
     {"", 0, 0, FALSE},
     {"&Word wrap", ID_WORD_WRAP, MF_CHECKED, FALSE},
     {"Align &left", ID_ALIGN_LEFT, MF_CHECKED, FALSE},
     {"Align &right", ID_ALIGN_RIGHT, 0, FALSE},
     {"", 0, 0, FALSE},
-    {"Select &All\tCtrl+A", ID_KX_EDIT_SELECT_ALL, 0, TRUE},
+    {"Select &All\tCtrl+A", ID_EDIT_SELECT_ALL, 0, TRUE},
 };
 constexpr int kEntries = static_cast<int>(sizeof s_entries / sizeof s_entries[0]);
 

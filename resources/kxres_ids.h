@@ -4,6 +4,9 @@
 #ifndef KX_RESOURCES_KXRES_IDS_H
 #define KX_RESOURCES_KXRES_IDS_H
 
+// The editing commands are the framework's standard ones (ID_EDIT_*).
+#include "afxres.h"
+
 // Context menus: popup 0 outlook bar, popup 1 edit controls, popup 2 header.
 #define IDR_KX_CONTEXT_MENUS            17404
 
@@ -18,13 +21,7 @@
 #define IDB_KX_CAPTION_STRIP            17002   // 16 wide: pin, pin (second), caption button
 #define IDB_KX_BROWSE_STRIP             17010   // 11 wide: folder, file, down, right, browse
 
-// Commands carried by the menus and toolbars.
-#define ID_KX_EDIT_CLEAR                0xE120
-#define ID_KX_EDIT_COPY                 0xE122
-#define ID_KX_EDIT_CUT                  0xE123
-#define ID_KX_EDIT_PASTE                0xE125
-#define ID_KX_EDIT_SELECT_ALL           0xE12A
-#define ID_KX_EDIT_UNDO                 0xE12B
+// Commands carried by the menus and toolbars, besides the standard ones.
 #define ID_KX_OUTBAR_SMALLICON          0xE810
 #define ID_KX_OUTBAR_LARGEICON          0xE811
 #define ID_KX_HEADER_ALIGN_LEFT         40403

@@ -9,5 +9,8 @@
 #include "base/collections.h"
 #include "base/coledatetime.h"
 #include "base/cstring.h"
+#include "base/diagnostics.h"
+#include "base/dumpcontext.h"
+#include "base/format_strings.h"
 #include "base/geometry.h"
 #include "base/wintypes.h"

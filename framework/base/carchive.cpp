@@ -424,21 +424,31 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested) {
 
 // --- strings -----------------------------------------------------------------
 
-CArchive& operator<<(CArchive& ar, const CString& s) {
-    ULONGLONG n = static_cast<ULONGLONG>(s.GetLength());
+namespace {
+// A string's length prefix; wide text carries the 0xFF 0xFFFE marker first.
+void WriteStringLength(CArchive& ar, ULONGLONG n, bool wide) {
+    if (wide) ar << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFE);
     if (n < 255) {
         ar << static_cast<BYTE>(n);
     } else if (n < 0xFFFE) {
         ar << static_cast<BYTE>(0xFF) << static_cast<WORD>(n);
     } else {
         ar << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFF);
-        if (n < 0xFFFFFFFF) {
+        if (n < 0xFFFFFFFF)
             ar << static_cast<DWORD>(n);
-        } else {
+        else
             ar << static_cast<DWORD>(0xFFFFFFFF) << n;
-        }
     }
-    ar.Write(s.GetString(), static_cast<UINT>(n));
+}
+
+[[noreturn]] void ThrowFor(CArchive& ar, int cause) {
+    AfxThrowArchiveException(cause, ar.GetFile() ? static_cast<LPCTSTR>(ar.GetFile()->GetFilePath()) : nullptr);
+}
+}  // namespace
+
+CArchive& operator<<(CArchive& ar, const CString& s) {
+    WriteStringLength(ar, static_cast<ULONGLONG>(s.GetLength()), false);
+    ar.Write(s.GetString(), static_cast<UINT>(s.GetLength()));
     return ar;
 }
 
@@ -465,49 +475,66 @@ ULONGLONG ReadStringLength(CArchive& ar, bool& wide) {
     ar >> q;
     return q;
 }
-}  // namespace
 
-CArchive& operator>>(CArchive& ar, CString& s) {
-    bool wide = false;
-    ULONGLONG n = ReadStringLength(ar, wide);
-    ULONGLONG bytes = wide ? n * 2 : n;
-    if (n > 0x7FFFFFFF || bytes > 0x7FFFFFFF) ar.Throw(CArchiveException::genericException);
+// Reads a string's characters: narrow text as it is, UTF-16 as wide text.
+// Exactly one of narrow and wide receives the result.
+void ReadArchiveString(CArchive& ar, CString& narrow, CStringW& wide, bool& bWide) {
+    ULONGLONG n = ReadStringLength(ar, bWide);
+    ULONGLONG bytes = bWide ? n * 2 : n;
+    if (n > 0x7FFFFFFF || bytes > 0x7FFFFFFF) ThrowFor(ar, CArchiveException::genericException);
 
-    // Read straight into the string, growing it a piece at a time.
-    CString out;
+    // Read straight into a byte string, growing it a piece at a time, so a
+    // forged length costs no more than the bytes that are really there.
+    CString raw;
     int done = 0;
     while (static_cast<ULONGLONG>(done) < bytes) {
         UINT piece = static_cast<UINT>(std::min<ULONGLONG>(bytes - done, kStringChunk));
-        char* p = out.GetBuffer(done + static_cast<int>(piece));
+        char* p = raw.GetBuffer(done + static_cast<int>(piece));
         UINT got = ar.Read(p + done, piece);
-        out.ReleaseBuffer(done + static_cast<int>(got));
-        if (got != piece) ar.Throw(CArchiveException::endOfFile);
+        raw.ReleaseBuffer(done + static_cast<int>(got));
+        if (got != piece) ThrowFor(ar, CArchiveException::endOfFile);
         done += static_cast<int>(piece);
     }
-    if (wide) {
-        // Narrow the UTF-16 text: ASCII is kept, other characters become '?'.
-#ifdef _WIN32
-        CString narrow;
-        int cch = static_cast<int>(n);
-        if (cch > 0) {
-            int need = ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWSTR>(out.GetString()), cch, nullptr, 0,
-                                             nullptr, nullptr);
-            char* p = narrow.GetBuffer(need);
-            ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWSTR>(out.GetString()), cch, p, need, nullptr,
-                                  nullptr);
-            narrow.ReleaseBuffer(need);
-        }
-        out = narrow;
-#else
-        CString narrow;
-        for (ULONGLONG i = 0; i < n; ++i) {
-            unsigned u = static_cast<BYTE>(out[static_cast<int>(2 * i)]) |
-                         (static_cast<unsigned>(static_cast<BYTE>(out[static_cast<int>(2 * i + 1)])) << 8);
-            narrow += u < 0x80 ? static_cast<char>(u) : '?';
-        }
-        out = narrow;
-#endif
+    if (!bWide) {
+        narrow = raw;
+        return;
     }
-    s = out;
+    const BYTE* p = reinterpret_cast<const BYTE*>(raw.GetString());
+    int cch = static_cast<int>(n);
+    wchar_t* out = wide.GetBufferSetLength(cch);
+    for (int i = 0; i < cch; ++i) out[i] = static_cast<wchar_t>(p[2 * i] | (p[2 * i + 1] << 8));
+    wide.ReleaseBuffer(cch);
+}
+
+}  // namespace
+
+CArchive& operator>>(CArchive& ar, CString& s) {
+    CString narrow;
+    CStringW wide;
+    bool bWide = false;
+    ReadArchiveString(ar, narrow, wide, bWide);
+    if (bWide)
+        s = wide;  // through the code page
+    else
+        s = narrow;
+    return ar;
+}
+
+CArchive& operator<<(CArchive& ar, const CStringW& s) {
+    WriteStringLength(ar, static_cast<ULONGLONG>(s.GetLength()), true);
+    // UTF-16 little-endian, whatever the size of wchar_t here.
+    for (int i = 0; i < s.GetLength(); ++i) ar << static_cast<WORD>(s.GetString()[i]);
+    return ar;
+}
+
+CArchive& operator>>(CArchive& ar, CStringW& s) {
+    CString narrow;
+    CStringW wide;
+    bool bWide = false;
+    ReadArchiveString(ar, narrow, wide, bWide);
+    if (bWide)
+        s = wide;
+    else
+        s = narrow;
     return ar;
 }

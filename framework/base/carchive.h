@@ -15,6 +15,7 @@
 #include "base/cfile.h"
 #include "base/cstring.h"
 
+#include <concepts>
 #include <unordered_map>
 #include <vector>
 
@@ -75,7 +76,13 @@ public:
     CArchive& operator<<(int v) { return *this << static_cast<LONG>(v); }
     CArchive& operator<<(unsigned v) { return *this << static_cast<DWORD>(v); }
 #endif
-    CArchive& operator<<(bool v) { return *this << static_cast<BYTE>(v ? 1 : 0); }
+    // Only a real bool: a pointer or an object that converts to one would
+    // otherwise be stored as one byte.
+    template <class B>
+        requires std::same_as<B, bool>
+    CArchive& operator<<(B v) {
+        return *this << static_cast<BYTE>(v ? 1 : 0);
+    }
     CArchive& operator<<(wchar_t v) { return *this << static_cast<WORD>(v); }
 
     CArchive& operator>>(BYTE& v) { return ReadRaw(&v, 1); }
@@ -94,6 +101,15 @@ public:
 #endif
     CArchive& operator>>(bool& v);
     CArchive& operator>>(wchar_t& v);
+
+    // Geometry as the platform's structures: x, y / cx, cy / left, top,
+    // right, bottom, each a 32-bit LONG.
+    CArchive& operator<<(POINT pt) { return *this << pt.x << pt.y; }
+    CArchive& operator<<(SIZE size) { return *this << size.cx << size.cy; }
+    CArchive& operator<<(const RECT& rect) { return *this << rect.left << rect.top << rect.right << rect.bottom; }
+    CArchive& operator>>(POINT& pt) { return *this >> pt.x >> pt.y; }
+    CArchive& operator>>(SIZE& size) { return *this >> size.cx >> size.cy; }
+    CArchive& operator>>(RECT& rect) { return *this >> rect.left >> rect.top >> rect.right >> rect.bottom; }
 
     CArchive& operator<<(const CObject* pOb) {
         WriteObject(pOb);
@@ -151,3 +167,7 @@ private:
 
 CArchive& operator<<(CArchive& ar, const CString& s);
 CArchive& operator>>(CArchive& ar, CString& s);
+// Wide strings are stored as UTF-16 with the wide marker; either kind of
+// stored string loads into either kind of string (through the code page).
+CArchive& operator<<(CArchive& ar, const CStringW& s);
+CArchive& operator>>(CArchive& ar, CStringW& s);

@@ -5,14 +5,15 @@
 // min(1024, max(4, size / 8)) elements of slack each time the array has to
 // reallocate; the first allocation is exactly max(n, nGrowBy).
 //
-// Bad arguments, where MFC asserts, are handled this way:
+// Bad arguments assert in Debug builds, as MFC's do; every build then falls
+// back this way:
 //   - GetAt/ElementAt/operator[] with an index outside 0..GetUpperBound()
 //     return a reference to a scratch value reset to TYPE() on each such call
 //     (writes to it are lost);
 //   - SetAt, RemoveAt and InsertAt with an index or count out of range, and
 //     SetSize/SetAtGrow with a negative size or index, change nothing;
 //   - when memory for the new size cannot be had the array is left as it
-//     was, and Add returns -1.
+//     was, and Add returns -1 (not a misuse: no assertion).
 #pragma once
 
 #include "base/cobject.h"
@@ -40,6 +41,7 @@ public:
     // The count, then the elements.  Loading grows the array with the
     // elements actually read, never to a stored count up front.
     void Serialize(CArchive& ar) override;
+    void AssertValid() const override;
 
     // Attributes
     INT_PTR GetSize() const noexcept { return m_nSize; }
@@ -53,10 +55,10 @@ public:
     void RemoveAll() { SetSize(0); }
 
     // Element access
-    const TYPE& GetAt(INT_PTR nIndex) const { return IsValid(nIndex) ? m_pData[nIndex] : Scratch(); }
-    TYPE& GetAt(INT_PTR nIndex) { return IsValid(nIndex) ? m_pData[nIndex] : Scratch(); }
+    const TYPE& GetAt(INT_PTR nIndex) const { return CheckIndex(nIndex) ? m_pData[nIndex] : Scratch(); }
+    TYPE& GetAt(INT_PTR nIndex) { return CheckIndex(nIndex) ? m_pData[nIndex] : Scratch(); }
     void SetAt(INT_PTR nIndex, ARG_TYPE newElement) {
-        if (IsValid(nIndex))
+        if (CheckIndex(nIndex))
             m_pData[nIndex] = newElement;
     }
     const TYPE& ElementAt(INT_PTR nIndex) const { return GetAt(nIndex); }
@@ -89,6 +91,10 @@ private:
     static constexpr INT_PTR kMaxElements = (INT_PTR)(PTRDIFF_MAX / sizeof(TYPE));
 
     bool IsValid(INT_PTR nIndex) const noexcept { return nIndex >= 0 && nIndex < m_nSize; }
+    bool CheckIndex(INT_PTR nIndex) const noexcept {
+        ASSERT(IsValid(nIndex));
+        return IsValid(nIndex);
+    }
 
     static TYPE& Scratch() {
         static TYPE s_scratch;
@@ -138,6 +144,7 @@ private:
 
 template<class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
+    ASSERT(nNewSize >= 0);
     if (nNewSize < 0 || nNewSize > kMaxElements)
         return;
     if (nGrowBy >= 0)
@@ -202,6 +209,7 @@ void CArray<TYPE, ARG_TYPE>::FreeExtra() {
 
 template<class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement) {
+    ASSERT(nIndex >= 0);
     if (nIndex < 0 || nIndex >= kMaxElements)
         return;
     if (nIndex < m_nSize) {
@@ -269,6 +277,7 @@ void CArray<TYPE, ARG_TYPE>::InsertValue(INT_PTR nIndex, const V& value, INT_PTR
 
 template<class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_PTR nCount) {
+    ASSERT(nIndex >= 0 && nCount > 0);
     if (nIndex < 0 || nCount <= 0 || nIndex > kMaxElements - nCount || m_nSize > kMaxElements - nCount)
         return;
     if (RefersToElement(newElement)) {
@@ -281,6 +290,7 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_P
 
 template<class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, CArray* pNewArray) {
+    ASSERT(pNewArray != nullptr && nStartIndex >= 0);
     if (pNewArray == nullptr || pNewArray->m_nSize == 0 || nStartIndex < 0)
         return;
     if (pNewArray == this) {
@@ -302,11 +312,22 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, CArray* pNewArray) {
 
 template<class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount) {
+    ASSERT(nIndex >= 0 && nCount >= 0 && nIndex <= m_nSize && nCount <= m_nSize - nIndex);
     if (nIndex < 0 || nCount < 0 || nIndex > m_nSize || nCount > m_nSize - nIndex)
         return;
     std::move(m_pData + nIndex + nCount, m_pData + m_nSize, m_pData + nIndex);
     std::destroy(m_pData + m_nSize - nCount, m_pData + m_nSize);
     m_nSize -= nCount;
+}
+
+template<class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::AssertValid() const {
+    CObject::AssertValid();
+    if (m_pData == nullptr) {
+        ASSERT(m_nSize == 0 && m_nMaxSize == 0);
+    } else {
+        ASSERT(m_nSize >= 0 && m_nMaxSize >= 0 && m_nSize <= m_nMaxSize);
+    }
 }
 
 template<class TYPE, class ARG_TYPE>

@@ -7,7 +7,8 @@
 // the list becomes empty, so a POSITION of a removed element must not be used
 // again (as in MFC).
 //
-// Bad arguments, where MFC asserts, are handled this way:
+// Bad arguments assert in Debug builds, as MFC's do; every build then falls
+// back this way:
 //   - GetHead/GetTail on an empty list, and GetAt/GetNext/GetPrev with a NULL
 //     position, return a reference to a scratch value reset to TYPE() on each
 //     such call; the position stays NULL;
@@ -15,7 +16,7 @@
 //   - SetAt and RemoveAt with a NULL position do nothing;
 //   - a block size below 1 is taken as 10;
 //   - when no memory for a node can be had, the add or insert changes nothing
-//     and returns NULL.
+//     and returns NULL (not a misuse: no assertion).
 #pragma once
 
 #include "base/cobject.h"
@@ -53,10 +54,10 @@ public:
     BOOL IsEmpty() const noexcept { return m_nCount == 0; }
 
     // Head and tail
-    TYPE& GetHead() { return m_pNodeHead ? m_pNodeHead->data : Scratch(); }
-    const TYPE& GetHead() const { return m_pNodeHead ? m_pNodeHead->data : Scratch(); }
-    TYPE& GetTail() { return m_pNodeTail ? m_pNodeTail->data : Scratch(); }
-    const TYPE& GetTail() const { return m_pNodeTail ? m_pNodeTail->data : Scratch(); }
+    TYPE& GetHead() { return Checked(m_pNodeHead) ? m_pNodeHead->data : Scratch(); }
+    const TYPE& GetHead() const { return Checked(m_pNodeHead) ? m_pNodeHead->data : Scratch(); }
+    TYPE& GetTail() { return Checked(m_pNodeTail) ? m_pNodeTail->data : Scratch(); }
+    const TYPE& GetTail() const { return Checked(m_pNodeTail) ? m_pNodeTail->data : Scratch(); }
     TYPE RemoveHead();
     TYPE RemoveTail();
     POSITION AddHead(ARG_TYPE newElement);
@@ -74,10 +75,10 @@ public:
     const TYPE& GetPrev(POSITION& rPosition) const { return const_cast<CList*>(this)->Step(rPosition, false); }
 
     // Access by position
-    TYPE& GetAt(POSITION position) { return position ? Node(position)->data : Scratch(); }
-    const TYPE& GetAt(POSITION position) const { return position ? Node(position)->data : Scratch(); }
+    TYPE& GetAt(POSITION position) { return Checked(position) ? Node(position)->data : Scratch(); }
+    const TYPE& GetAt(POSITION position) const { return Checked(position) ? Node(position)->data : Scratch(); }
     void SetAt(POSITION pos, ARG_TYPE newElement) {
-        if (pos != nullptr)
+        if (Checked(pos))
             Node(pos)->data = newElement;
     }
     void RemoveAt(POSITION position);
@@ -109,13 +110,18 @@ private:
     CFreeSlot* m_pNodeFree = nullptr;
 
     static CNode* Node(POSITION pos) noexcept { return reinterpret_cast<CNode*>(pos); }
+    // A node or position the caller needs to be there: asserts when it is not.
+    static bool Checked(const void* p) noexcept {
+        ASSERT(p != nullptr);
+        return p != nullptr;
+    }
     static TYPE& Scratch() {
         static TYPE s_scratch;
         s_scratch = TYPE();
         return s_scratch;
     }
     TYPE& Step(POSITION& rPosition, bool bForward) {
-        if (rPosition == nullptr)
+        if (!Checked(rPosition))
             return Scratch();
         CNode* pNode = Node(rPosition);
         rPosition = (POSITION)(bForward ? pNode->pNext : pNode->pPrev);
@@ -229,7 +235,7 @@ void CList<TYPE, ARG_TYPE>::Unlink(CNode* pNode) noexcept {
 
 template<class TYPE, class ARG_TYPE>
 TYPE CList<TYPE, ARG_TYPE>::RemoveHead() {
-    if (m_pNodeHead == nullptr)
+    if (!Checked(m_pNodeHead))
         return TYPE();
     CNode* pOld = m_pNodeHead;
     TYPE value(std::move(pOld->data));
@@ -240,7 +246,7 @@ TYPE CList<TYPE, ARG_TYPE>::RemoveHead() {
 
 template<class TYPE, class ARG_TYPE>
 TYPE CList<TYPE, ARG_TYPE>::RemoveTail() {
-    if (m_pNodeTail == nullptr)
+    if (!Checked(m_pNodeTail))
         return TYPE();
     CNode* pOld = m_pNodeTail;
     TYPE value(std::move(pOld->data));
@@ -251,7 +257,7 @@ TYPE CList<TYPE, ARG_TYPE>::RemoveTail() {
 
 template<class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position) {
-    if (position == nullptr)
+    if (!Checked(position))
         return;
     CNode* pOld = Node(position);
     Unlink(pOld);

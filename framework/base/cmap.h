@@ -11,12 +11,14 @@
 // Associations come from blocks of nBlockSize (CPlex) and are recycled
 // through a free list; removing the last key frees the blocks and the table.
 //
-// Bad arguments, where MFC asserts, are handled this way:
+// Bad arguments assert in Debug builds, as MFC's do; every build then falls
+// back this way:
 //   - InitHashTable with a size of 0, or while the map holds keys, does
 //     nothing;
 //   - GetNextAssoc with a NULL position leaves the outputs alone;
 //   - when memory cannot be had, SetAt adds nothing and operator[] returns a
-//     scratch value reset to VALUE() on each such call;
+//     scratch value reset to VALUE() on each such call (not a misuse: no
+//     assertion);
 //   - a block size below 1 is taken as 10.
 #pragma once
 
@@ -118,6 +120,7 @@ private:
 
 template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT nHashSize, BOOL bAllocNow) {
+    ASSERT(m_nCount == 0 && nHashSize > 0);
     if (m_nCount != 0 || nHashSize == 0)
         return;
     CAssoc** pTable = nullptr;
@@ -278,6 +281,7 @@ typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc* CMap<KEY, ARG_KEY, VALUE,
 
 template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const {
+    ASSERT(rNextPosition != nullptr);
     const CAssoc* pAssocRet = rNextPosition == BEFORE_START_POSITION ? First()
                                                                       : reinterpret_cast<const CAssoc*>(rNextPosition);
     if (pAssocRet == nullptr) {

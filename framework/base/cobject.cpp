@@ -1,6 +1,7 @@
 #include "base/cobject.h"
 
 #include "base/carchive.h"
+#include "base/dumpcontext.h"
 
 #include <cstring>
 
@@ -86,3 +87,21 @@ BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeCla
 BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
 
 void CObject::Serialize(CArchive&) {}
+
+void CObject::AssertValid() const {
+    const CObject* self = this;
+    asm("" : "+r"(self));  // the compiler may not assume `this` is never null
+    ASSERT(self != nullptr);
+}
+
+void CObject::Dump(CDumpContext& dc) const {
+    dc << "a " << GetRuntimeClass()->m_lpszClassName << " at " << static_cast<const void*>(this) << "\n";
+}
+
+void AfxAssertValidObject(const CObject* pOb, LPCSTR lpszFileName, int nLine) {
+    if (pOb == nullptr) {
+        if (AfxAssertFailedLine(lpszFileName, nLine)) AfxDebugBreak();
+        return;
+    }
+    pOb->AssertValid();
+}

@@ -2,10 +2,12 @@
 // the class records that archives write.
 #pragma once
 
+#include "base/diagnostics.h"
 #include "base/wintypes.h"
 
 class CObject;
 class CArchive;
+class CDumpContext;
 
 struct CRuntimeClass {
     LPCSTR m_lpszClassName;
@@ -95,7 +97,10 @@ public:
     BOOL IsKindOf(const CRuntimeClass* pClass) const;
     BOOL IsSerializable() const;
     virtual void Serialize(CArchive& ar);
-    virtual void AssertValid() const {}
+    // Diagnostics: AssertValid asserts the object's invariants; Dump writes
+    // "a <class> at $<address>" and derived classes add their state.
+    virtual void AssertValid() const;
+    virtual void Dump(CDumpContext& dc) const;
 
     static CRuntimeClass classCObject;
     static CRuntimeClass* _GetThisClass() { return &classCObject; }
@@ -107,6 +112,16 @@ public:
     CObject(const CObject&) = delete;  // objects are not copyable unless a class says so
     CObject& operator=(const CObject&) = delete;
 };
+
+// Calls pOb->AssertValid(), asserting first that pOb is not null.
+void AfxAssertValidObject(const CObject* pOb, LPCSTR lpszFileName, int nLine);
+
+#ifdef _DEBUG
+#define ASSERT_VALID(pOb) (::AfxAssertValidObject((pOb), THIS_FILE, __LINE__))
+#else
+#define ASSERT_VALID(pOb) ((void)sizeof(pOb))
+#endif
+#define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
 
 // Casts that check the run-time class; null when the object is of another class.
 template <class T>

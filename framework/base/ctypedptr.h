@@ -3,6 +3,7 @@
 // pointers and TYPE, and add nothing else.
 #pragma once
 
+#include "base/diagnostics.h"
 #include "base/position.h"
 #include "base/wintypes.h"
 
@@ -74,6 +75,7 @@ public:
     void SetAt(KEY key, VALUE newValue) { BASE_CLASS::SetAt(key, newValue); }
     BOOL RemoveKey(KEY key) { return BASE_CLASS::RemoveKey(key); }
     void GetNextAssoc(POSITION& rPosition, KEY& rKey, VALUE& rValue) const {
+        ASSERT(rPosition != nullptr);
         if (rPosition == nullptr || BASE_CLASS::IsEmpty()) {
             rPosition = nullptr;
             return;

@@ -79,6 +79,15 @@ void AfxDeleteTempMaps() {
     if (s->m_pmapHIMAGELIST) s->m_pmapHIMAGELIST->DeleteTemp();
 }
 
+void AfxLockTempMaps() { ++t_state.m_nTempMapLock; }
+
+BOOL AfxUnlockTempMaps(BOOL bDeleteTemps) {
+    ASSERT(t_state.m_nTempMapLock > 0);
+    if (t_state.m_nTempMapLock <= 0 || --t_state.m_nTempMapLock != 0) return FALSE;
+    if (bDeleteTemps) AfxDeleteTempMaps();
+    return TRUE;
+}
+
 void AfxTermThreadMaps() {
     AFX_THREAD_STATE* s = &t_state;
     delete s->m_pmapHWND;

@@ -32,6 +32,8 @@ struct AFX_THREAD_STATE {
     CWnd* m_pRoutingView = nullptr;
     HWND m_hLockoutNotifyWindow = nullptr;  // UpdateData in progress: its controls' notifications are ignored
     int m_nMsgLast = 0;
+    HMENU m_hTrackingMenu = nullptr;  // the popup TrackPopupMenu shows, while it does
+    int m_nTempMapLock = 0;          // AfxLockTempMaps nesting
 };
 
 AFX_THREAD_STATE* AfxGetThreadState();
@@ -45,6 +47,11 @@ CHandleMap<CImageList>* afxMapHIMAGELIST(BOOL bCreate = FALSE);
 
 // Frees the temporary wrappers of the calling thread (done at idle time).
 void AfxDeleteTempMaps();
+// Keep the temporary wrappers alive across idle time (locks nest); the
+// unlock that ends the last lock frees them when bDeleteTemps is set, and
+// answers TRUE.
+void AfxLockTempMaps();
+BOOL AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
 // Frees every map of the calling thread (done when the thread ends).
 void AfxTermThreadMaps();
 

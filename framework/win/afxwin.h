@@ -2,6 +2,7 @@
 // objects, menus, image lists, controls, dialogs and the application.
 #pragma once
 
+#include "afxres.h"
 #include "base/afx.h"
 #include "win/afxstate.h"
 #include "win/cmdtarget.h"

@@ -1,6 +1,7 @@
 #include "win/cmdtarget.h"
 
 #include "win/menu.h"
+#include "win/winapp.h"
 #include "win/wnd.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
@@ -58,9 +59,20 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     return FALSE;
 }
 
-void CCmdTarget::BeginWaitCursor() { ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT)); }
-void CCmdTarget::EndWaitCursor() { ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW)); }
-void CCmdTarget::RestoreWaitCursor() { BeginWaitCursor(); }
+namespace {
+// The application keeps the count, so that waits nest; without one the
+// cursor just changes.
+void DoWaitCursor(int nCode) {
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->DoWaitCursor(nCode);
+    else
+        ::SetCursor(::LoadCursorA(nullptr, nCode < 0 ? IDC_ARROW : IDC_WAIT));
+}
+}  // namespace
+
+void CCmdTarget::BeginWaitCursor() { DoWaitCursor(1); }
+void CCmdTarget::EndWaitCursor() { DoWaitCursor(-1); }
+void CCmdTarget::RestoreWaitCursor() { DoWaitCursor(0); }
 
 // --- CCmdUI ------------------------------------------------------------------
 

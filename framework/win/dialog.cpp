@@ -211,6 +211,17 @@ void CDialog::EndDialog(int nResult) {
     ::EndDialog(m_hWnd, nResult);
 }
 
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    if ((nCode != CN_COMMAND && nCode != static_cast<int>(CN_UPDATE_COMMAND_UI)) || !IS_COMMAND_ID(nID) ||
+        nID >= 0xF000)
+        return FALSE;  // a control's notification, a button or a system command
+    if (CWnd* pOwner = GetParent(); pOwner && pOwner != this && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    CWinThread* pThread = AfxGetThread();
+    return pThread != nullptr && pThread->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
     if (CWnd::PreTranslateMessage(pMsg)) return TRUE;
     // Keyboard and mouse input get the dialog's navigation (Tab, Enter, Esc).

@@ -32,6 +32,9 @@ public:
     virtual void OnCancel();
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL IsDialogWnd() const override { return TRUE; }
+    // Commands the dialog does not handle go to its parent, then to the
+    // thread (the application); control notifications stay here.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     void NextDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
     void PrevDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 1, 0); }

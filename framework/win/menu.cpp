@@ -200,12 +200,31 @@ BOOL CMenu::HiliteMenuItem(CWnd* pWnd, UINT uIDHiliteItem, UINT uHilite) {
 
 // --- popups -----------------------------------------------------------------
 
+namespace {
+// The thread state names the popup being tracked, so that a window's
+// WM_INITMENUPOPUP can tell it from a popup of its menu bar.
+class CTrackingMenu {
+public:
+    explicit CTrackingMenu(HMENU hMenu) : m_hOld(AfxGetThreadState()->m_hTrackingMenu) {
+        AfxGetThreadState()->m_hTrackingMenu = hMenu;
+    }
+    ~CTrackingMenu() { AfxGetThreadState()->m_hTrackingMenu = m_hOld; }
+
+private:
+    HMENU m_hOld;
+};
+}  // namespace
+
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) {
+    ASSERT(::IsMenu(m_hMenu));
+    CTrackingMenu tracking(m_hMenu);
     // With TPM_RETURNCMD the result is the chosen command, as the API gives it.
     return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
 }
 
 BOOL CMenu::TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm) {
+    ASSERT(::IsMenu(m_hMenu));
+    CTrackingMenu tracking(m_hMenu);
     return ::TrackPopupMenuEx(m_hMenu, fuFlags, x, y, pWnd->GetSafeHwnd(), lptpm);
 }
 

@@ -43,21 +43,25 @@ unsigned __stdcall CWinThread::ThreadEntry(void* pParam) {
     UINT nResult;
     if (pThread->m_pfnThreadProc) {
         nResult = pThread->m_pfnThreadProc(pThread->m_pThreadParams);
+    } else if (pThread->InitInstance()) {
+        nResult = static_cast<UINT>(pThread->Run());
     } else {
-        nResult = pThread->InitInstance() ? static_cast<UINT>(pThread->Run())
-                                          : static_cast<UINT>(pThread->ExitInstance());
+        // A window InitInstance made is not left behind.
+        if (pThread->m_pMainWnd && pThread->m_pMainWnd->m_hWnd) pThread->m_pMainWnd->DestroyWindow();
+        nResult = static_cast<UINT>(pThread->ExitInstance());
     }
     AfxEndThread(nResult, TRUE);
-    return nResult;
 }
 
 BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_ATTRIBUTES lpSecurityAttrs) {
+    // Started suspended, so that the handle and identifier are in place
+    // before the thread can end (and delete this object).
     unsigned id = 0;
-    uintptr_t h = _beginthreadex(lpSecurityAttrs, nStackSize, &ThreadEntry, this,
-                                 dwCreateFlags & CREATE_SUSPENDED, &id);
+    uintptr_t h = _beginthreadex(lpSecurityAttrs, nStackSize, &ThreadEntry, this, CREATE_SUSPENDED, &id);
     if (h == 0) return FALSE;
     m_hThread = reinterpret_cast<HANDLE>(h);
     m_nThreadID = id;
+    if (!(dwCreateFlags & CREATE_SUSPENDED)) ::ResumeThread(m_hThread);
     return TRUE;
 }
 
@@ -73,12 +77,31 @@ CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPri
     return pThread;
 }
 
-void AfxEndThread(UINT, BOOL bDelete) {
+CWinThread* AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
+                           LPSECURITY_ATTRIBUTES lpSecurityAttrs) {
+    ASSERT(pThreadClass != nullptr && pThreadClass->IsDerivedFrom(RUNTIME_CLASS(CWinThread)));
+    if (pThreadClass == nullptr || !pThreadClass->IsDerivedFrom(RUNTIME_CLASS(CWinThread))) return nullptr;
+    CWinThread* pThread = static_cast<CWinThread*>(pThreadClass->CreateObject());
+    ASSERT(pThread != nullptr);  // the class must be DECLARE_DYNCREATE
+    if (pThread == nullptr) return nullptr;
+    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs)) {
+        delete pThread;
+        return nullptr;
+    }
+    pThread->SetThreadPriority(nPriority);
+    if (!(dwCreateFlags & CREATE_SUSPENDED)) pThread->ResumeThread();
+    return pThread;
+}
+
+void AfxEndThread(UINT nExitCode, BOOL bDelete) {
     AFX_THREAD_STATE* state = AfxGetThreadState();
     CWinThread* pThread = state->m_pCurrentWinThread;
     state->m_pCurrentWinThread = nullptr;
     AfxTermThreadMaps();
     if (pThread && bDelete && pThread->m_bAutoDelete && pThread != AfxGetApp()) delete pThread;
+    _endthreadex(nExitCode);
+    for (;;) {  // not reached: _endthreadex does not return
+    }
 }
 
 BOOL CWinThread::InitInstance() { return FALSE; }
@@ -98,7 +121,15 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg) {
     return pMsg->message != WM_PAINT && pMsg->message != 0x0118;  // WM_SYSTIMER
 }
 
+BOOL CWinThread::DispatchThreadMessageEx(MSG* pMsg) {
+    if (pMsg->message == 0) return FALSE;
+    const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), pMsg->message, 0, 0);
+    LRESULT lResult = 0;
+    return pEntry != nullptr && pEntry->pfn(this, pMsg->message, pMsg->wParam, pMsg->lParam, nullptr, &lResult);
+}
+
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->hwnd == nullptr && DispatchThreadMessageEx(pMsg)) return TRUE;
     CWnd* pMainWnd = AfxGetMainWnd();
     if (CWnd::WalkPreTranslateTree(pMainWnd ? pMainWnd->m_hWnd : nullptr, pMsg)) return TRUE;
     // A modeless window outside the main window still gets the main window's accelerators.
@@ -130,7 +161,11 @@ BOOL CWinThread::OnIdle(LONG lCount) {
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
         }
     }
-    if (lCount >= 0) AfxDeleteTempMaps();
+    // Temporary wrappers go unless someone holds them (AfxLockTempMaps).
+    if (lCount >= 0 && AfxGetThreadState()->m_nTempMapLock == 0) {
+        AfxLockTempMaps();
+        AfxUnlockTempMaps();
+    }
     return lCount < 1;
 }
 
@@ -186,15 +221,51 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) {
     return ::MessageBoxA(pMainWnd ? pMainWnd->m_hWnd : nullptr, lpszPrompt, AfxGetAppName(), nType);
 }
 
-HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
-    LPCTSTR name = MAKEINTRESOURCEA(nIDResource);
-    return ::LoadCursorA(AfxFindResourceHandle(name, MAKEINTRESOURCEA(12) /* RT_GROUP_CURSOR */), name);
+HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const {
+    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(12) /* RT_GROUP_CURSOR */),
+                         lpszResourceName);
 }
 
-HICON CWinApp::LoadIcon(UINT nIDResource) const {
-    LPCTSTR name = MAKEINTRESOURCEA(nIDResource);
-    return ::LoadIconA(AfxFindResourceHandle(name, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */), name);
+HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const {
+    return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */),
+                       lpszResourceName);
 }
+
+void CWinApp::DoWaitCursor(int nCode) {
+    ASSERT(nCode == 0 || nCode == 1 || nCode == -1);
+    m_nWaitCursorCount += nCode;
+    if (m_nWaitCursorCount > 0) {
+        HCURSOR hcurPrev = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+        if (nCode > 0 && m_nWaitCursorCount == 1) m_hcurWaitCursorRestore = hcurPrev;
+    } else {
+        // The last wait ended (or one ended too many): the cursor from before.
+        m_nWaitCursorCount = 0;
+        ::SetCursor(m_hcurWaitCursorRestore);
+    }
+}
+
+void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
+    if (m_pszHelpFilePath == nullptr || ::GetFileAttributesA(m_pszHelpFilePath) == INVALID_FILE_ATTRIBUTES) {
+        TRACE("No help file for command %u.\n", nCmd);
+        return;
+    }
+    CWnd* pMainWnd = AfxGetMainWnd();
+    ::WinHelpA(pMainWnd ? pMainWnd->m_hWnd : nullptr, m_pszHelpFilePath, nCmd, dwData);
+}
+
+void CWinApp::OnAppExit() {
+    if (CWnd* pMainWnd = AfxGetMainWnd()) pMainWnd->SendMessage(WM_CLOSE);
+}
+
+void CWinApp::OnHelp() { WinHelp(0, HELP_FINDER); }
+void CWinApp::OnHelpIndex() { WinHelp(0, HELP_INDEX); }
+void CWinApp::OnHelpFinder() { WinHelp(0, HELP_FINDER); }
+void CWinApp::OnHelpUsing() { WinHelp(0, HELP_HELPONHELP); }
+
+// Through the command target's functions, which work without an application.
+CWaitCursor::CWaitCursor() { CCmdTarget().BeginWaitCursor(); }
+CWaitCursor::~CWaitCursor() { CCmdTarget().EndWaitCursor(); }
+void CWaitCursor::Restore() { CCmdTarget().RestoreWaitCursor(); }
 
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey) {
     ReplaceString(m_pszRegistryKey, lpszRegistryKey);
@@ -241,6 +312,13 @@ BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCmdShow) 
             pApp->m_pszAppName = _strdup(title);
         else
             pApp->m_pszAppName = _strdup(name);
+    }
+    if (pApp->m_pszHelpFilePath == nullptr) {
+        // <program folder>\<program>.HLP
+        char full[MAX_PATH] = {};
+        ::GetModuleFileNameA(hInstance, full, MAX_PATH);
+        if (char* dot = strrchr(full, '.'); dot && dot > strrchr(full, '\\')) strcpy(dot, ".HLP");
+        pApp->m_pszHelpFilePath = _strdup(full);
     }
     if (pApp->m_pszProfileName == nullptr) {
         CString ini = CString(pApp->m_pszExeName) + ".INI";

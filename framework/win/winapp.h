@@ -1,5 +1,9 @@
 // CWinThread and CWinApp: the message loop with PreTranslateMessage and idle
-// processing, the application object and its profile settings.
+// processing, thread messages through the thread's message map, the
+// application object, its wait cursor and its profile settings.
+//
+// The loop ends at WM_QUIT, whose code ExitInstance returns; destroying the
+// thread's main window posts it (CWnd::OnNcDestroy).
 #pragma once
 
 #include "win/cmdtarget.h"
@@ -17,6 +21,8 @@ public:
     BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
     DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
     DWORD SuspendThread() { return ::SuspendThread(m_hThread); }
+    int GetThreadPriority() { return ::GetThreadPriority(m_hThread); }
+    BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
     BOOL PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return ::PostThreadMessageA(m_nThreadID, message, wParam, lParam);
     }
@@ -26,6 +32,9 @@ public:
     virtual int Run();
     virtual int ExitInstance();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // A message posted to the thread (no window) goes to its message map
+    // (ON_THREAD_MESSAGE); FALSE when no entry takes it.
+    virtual BOOL DispatchThreadMessageEx(MSG* pMsg);
     virtual BOOL PumpMessage();
     virtual BOOL OnIdle(LONG lCount);
     virtual BOOL IsIdleMessage(MSG* pMsg);
@@ -53,7 +62,14 @@ private:
 CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority = THREAD_PRIORITY_NORMAL,
                            UINT nStackSize = 0, DWORD dwCreateFlags = 0,
                            LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
-void AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
+// Starts a user-interface thread: an object of pThreadClass (a dynamically
+// creatable CWinThread) runs InitInstance, then its message loop (Run) when
+// InitInstance succeeds, then ExitInstance, whose result is the exit code.
+CWinThread* AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0,
+                           DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
+// Ends the calling thread now with nExitCode, after releasing its framework
+// state (and its CWinThread, when bDelete and the object auto-deletes).
+[[noreturn]] void AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
 
 class CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
@@ -68,10 +84,28 @@ public:
     BOOL OnIdle(LONG lCount) override;
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
-    HCURSOR LoadCursor(UINT nIDResource) const;
+    HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
+    HCURSOR LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCEA(nIDResource)); }
     HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursorA(nullptr, lpszCursorName); }
-    HICON LoadIcon(UINT nIDResource) const;
+    HCURSOR LoadOEMCursor(UINT nIDCursor) const { return ::LoadCursorA(nullptr, MAKEINTRESOURCEA(nIDCursor)); }
+    HICON LoadIcon(LPCTSTR lpszResourceName) const;
+    HICON LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEA(nIDResource)); }
     HICON LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIconA(nullptr, lpszIconName); }
+    HICON LoadOEMIcon(UINT nIDIcon) const { return ::LoadIconA(nullptr, MAKEINTRESOURCEA(nIDIcon)); }
+
+    // The wait cursor: 1 begins (nesting), -1 ends, 0 shows it again while
+    // a wait is on (after a message box, say).  CWaitCursor does 1 and -1.
+    virtual void DoWaitCursor(int nCode);
+    int m_nWaitCursorCount = 0;
+
+    // Help: WinHelp opens m_pszHelpFilePath when that file exists.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    // Standard commands an application's message map may route here.
+    void OnAppExit();
+    void OnHelp();
+    void OnHelpIndex();
+    void OnHelpFinder();
+    void OnHelpUsing();
 
     // Settings live in the registry under "Software\<key>\<profile>\<section>"
     // once SetRegistryKey is called, otherwise in the INI file m_pszProfileName.
@@ -99,6 +133,17 @@ public:
 
 private:
     static void ReplaceString(LPCTSTR& field, LPCTSTR value);
+    HCURSOR m_hcurWaitCursorRestore = nullptr;
+};
+
+// Shows the wait cursor for its lifetime (nesting with other waits).
+class CWaitCursor {
+public:
+    CWaitCursor();
+    ~CWaitCursor();
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+    void Restore();
 };
 
 // The framework's entry: initialises the application object and runs it.

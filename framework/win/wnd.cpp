@@ -638,11 +638,21 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_CTLCOLOR()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
+    ON_WM_CHARTOITEM()
+    ON_WM_VKEYTOITEM()
+    ON_WM_PARENTNOTIFY()
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 void CWnd::OnNcDestroy() {
-    if (CWinThread* pThread = AfxGetThread(); pThread && pThread->m_pMainWnd == this) pThread->m_pMainWnd = nullptr;
+    // The thread's main window going ends the thread's message loop.
+    if (CWinThread* pThread = AfxGetThread()) {
+        if (pThread->m_pMainWnd == this) {
+            ::PostQuitMessage(0);
+            pThread->m_pMainWnd = nullptr;
+        }
+        if (pThread->m_pActiveWnd == this) pThread->m_pActiveWnd = nullptr;
+    }
     WNDPROC procNow = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
     Default();
     // Give the window back its own procedure unless someone subclassed it after us.
@@ -715,6 +725,27 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar) {
     Default();
 }
 
+// A list box's keyboard messages and a child's creation and destruction
+// go to the child first (reflection), as the owner-draw messages do.
+int CWnd::OnCharToItem(UINT, CListBox* pListBox, UINT) {
+    LRESULT lResult = 0;
+    if (pListBox && ReflectLastMsg(reinterpret_cast<CWnd*>(pListBox)->m_hWnd, &lResult)) return static_cast<int>(lResult);
+    return static_cast<int>(Default());
+}
+
+int CWnd::OnVKeyToItem(UINT, CListBox* pListBox, UINT) {
+    LRESULT lResult = 0;
+    if (pListBox && ReflectLastMsg(reinterpret_cast<CWnd*>(pListBox)->m_hWnd, &lResult)) return static_cast<int>(lResult);
+    return static_cast<int>(Default());
+}
+
+void CWnd::OnParentNotify(UINT message, LPARAM lParam) {
+    if ((LOWORD(message) == WM_CREATE || LOWORD(message) == WM_DESTROY) &&
+        ReflectLastMsg(reinterpret_cast<HWND>(lParam)))
+        return;
+    Default();
+}
+
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 BOOL CWnd::OnNcCreate(LPCREATESTRUCT) { return static_cast<BOOL>(Default()); }
 void CWnd::OnDestroy() { Default(); }
@@ -772,3 +803,66 @@ void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
 LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
+BOOL CWnd::OnQueryEndSession() { return static_cast<BOOL>(Default()); }
+void CWnd::OnEndSession(BOOL) { Default(); }
+BOOL CWnd::OnQueryOpen() { return static_cast<BOOL>(Default()); }
+void CWnd::OnIconEraseBkgnd(CDC*) { Default(); }
+HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+void CWnd::OnPaletteChanged(CWnd*) { Default(); }
+void CWnd::OnPaletteIsChanging(CWnd*) { Default(); }
+BOOL CWnd::OnQueryNewPalette() { return static_cast<BOOL>(Default()); }
+LRESULT CWnd::OnThemeChanged() { return Default(); }
+void CWnd::OnSizing(UINT, LPRECT) { Default(); }
+void CWnd::OnMoving(UINT, LPRECT) { Default(); }
+void CWnd::OnEnterSizeMove() { Default(); }
+void CWnd::OnExitSizeMove() { Default(); }
+void CWnd::OnChildActivate() { Default(); }
+void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnNcRButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnNcRButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnNcMButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnNcMButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnNcMButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnNcMouseHover(UINT, CPoint) { Default(); }
+void CWnd::OnNcMouseLeave() { Default(); }
+void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
+void CWnd::OnChangeUIState(UINT, UINT) { Default(); }
+void CWnd::OnUpdateUIState(UINT, UINT) { Default(); }
+UINT CWnd::OnQueryUIState() { return static_cast<UINT>(Default()); }
+void CWnd::OnWinIniChange(LPCTSTR) { Default(); }
+void CWnd::OnDevModeChange(LPTSTR) { Default(); }
+void CWnd::OnFontChange() { Default(); }
+void CWnd::OnTimeChange() { Default(); }
+void CWnd::OnCompacting(UINT) { Default(); }
+BOOL CWnd::OnDeviceChange(UINT, DWORD_PTR) { return static_cast<BOOL>(Default()); }
+UINT CWnd::OnPowerBroadcast(UINT, LPARAM) { return static_cast<UINT>(Default()); }
+void CWnd::OnTCard(UINT, DWORD) { Default(); }
+BOOL CWnd::OnHelpInfo(HELPINFO*) { return static_cast<BOOL>(Default()); }
+BOOL CWnd::OnCopyData(CWnd*, COPYDATASTRUCT*) { return static_cast<BOOL>(Default()); }
+void CWnd::OnDropFiles(HDROP) { Default(); }
+void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
+void CWnd::OnAppCommand(CWnd*, UINT, UINT, UINT) { Default(); }
+void CWnd::OnXButtonDown(UINT, UINT, CPoint) { Default(); }
+void CWnd::OnXButtonUp(UINT, UINT, CPoint) { Default(); }
+void CWnd::OnXButtonDblClk(UINT, UINT, CPoint) { Default(); }
+void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
+void CWnd::OnMouseLeave() { Default(); }
+void CWnd::OnMouseHWheel(UINT, short, CPoint) { Default(); }
+void CWnd::OnDeadChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysDeadChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnInitMenu(CMenu*) { Default(); }
+void CWnd::OnUnInitMenuPopup(CMenu*, UINT) { Default(); }
+void CWnd::OnMenuRButtonUp(UINT, CMenu*) { Default(); }
+void CWnd::OnEnterMenuLoop(BOOL) { Default(); }
+void CWnd::OnExitMenuLoop(BOOL) { Default(); }
+void CWnd::OnNextMenu(UINT, LPMDINEXTMENU) { Default(); }
+void CWnd::OnAskCbFormatName(UINT, LPTSTR) { Default(); }
+void CWnd::OnChangeCbChain(HWND, HWND) { Default(); }
+void CWnd::OnDestroyClipboard() { Default(); }
+void CWnd::OnDrawClipboard() { Default(); }
+void CWnd::OnHScrollClipboard(CWnd*, UINT, UINT) { Default(); }
+void CWnd::OnVScrollClipboard(CWnd*, UINT, UINT) { Default(); }
+void CWnd::OnPaintClipboard(CWnd*, HGLOBAL) { Default(); }
+void CWnd::OnSizeClipboard(CWnd*, HGLOBAL) { Default(); }
+void CWnd::OnRenderFormat(UINT) { Default(); }
+void CWnd::OnRenderAllFormats() { Default(); }

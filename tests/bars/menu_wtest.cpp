@@ -66,7 +66,7 @@ TEST_F(MenuTest, LoadMenuKeepsTheBarPlainAndDrawsTheDropDowns) {
     for (int i = 0; i < 8; ++i) EXPECT_TRUE(OwnerDrawn(*pEdit, i)) << i;
     EXPECT_EQ(L"Cu&t", Text(pKXEdit->m_arrMenuData[2]));
     EXPECT_EQ(static_cast<UINT>(MF_OWNERDRAW | MF_SEPARATOR), pKXEdit->m_arrMenuData[1]->m_nFlags);
-    EXPECT_TRUE(menu.GetMenuText(ID_KX_EDIT_PASTE, str, MF_BYCOMMAND));
+    EXPECT_TRUE(menu.GetMenuText(ID_EDIT_PASTE, str, MF_BYCOMMAND));
     EXPECT_STREQ("&Paste", str);
     EXPECT_FALSE(menu.GetMenuText(12345, str, MF_BYCOMMAND));
 
@@ -259,7 +259,7 @@ TEST_F(MenuTest, RealPopupChoosesByMnemonic) {
                                                shot = kxtest::CaptureMenu(popup);
                                                kxtest::PostChar(popup, 'p', 'P');
                                            });
-    EXPECT_EQ(static_cast<UINT>(ID_KX_EDIT_PASTE), nChosen);
+    EXPECT_EQ(static_cast<UINT>(ID_EDIT_PASTE), nChosen);
     EXPECT_GE(nDrawn, 8);
     ASSERT_FALSE(shot.empty());
     EXPECT_RECT_CONTAINS(shot, (RECT{0, 0, shot.width(), shot.height()}), ::GetSysColor(COLOR_MENUTEXT));

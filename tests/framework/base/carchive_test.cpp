@@ -237,3 +237,42 @@ TEST(CollectionsInArchives, DatesAreStatusThenValue) {
     EXPECT_EQ(Load(bad, [&](CArchive& ar) { ar >> d; }), -1);
     EXPECT_EQ(d.GetStatus(), COleDateTime::invalid);
 }
+
+// Nothing reaches the archive as a byte by converting to bool on the way.
+template <class T>
+concept Storable = requires(CArchive& ar, T v) { ar << v; };
+static_assert(Storable<CRect> && Storable<CPoint> && Storable<CSize> && Storable<bool>);
+static_assert(!Storable<const int*> && !Storable<const RECT*> && !Storable<void*>);
+
+TEST(CArchive, GeometryIsStoredAsThePlatformStructures) {
+    const CRect rect(1, -2, 300, 0x01020304);
+    const CPoint point(-1, 7);
+    const CSize size(0x10, 0x7FFFFFFF);
+    Bytes b = Store([&](CArchive& ar) { ar << rect << point << size; });
+    ASSERT_EQ(b.size(), 16u + 8u + 8u);
+    EXPECT_EQ(Bytes(b.begin(), b.begin() + 16),
+              Prefix({1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0x2C, 1, 0, 0, 4, 3, 2, 1}));
+    EXPECT_EQ(Bytes(b.begin() + 16, b.begin() + 24), Prefix({0xFF, 0xFF, 0xFF, 0xFF, 7, 0, 0, 0}));
+    CRect r;
+    POINT pt;
+    SIZE sz;
+    EXPECT_EQ(Load(b, [&](CArchive& ar) { ar >> r >> pt >> sz; }), -1);
+    EXPECT_EQ(r, rect);
+    EXPECT_EQ(CPoint(pt), point);
+    EXPECT_EQ(CSize(sz), size);
+    EXPECT_EQ(Load(Bytes(b.begin(), b.begin() + 12), [&](CArchive& ar) { ar >> r; }), CArchiveException::endOfFile);
+}
+
+TEST(CArchive, WideStringsAreUtf16AndLoadIntoEitherKind) {
+    const CStringW wide(L"Gr\u00FC\u00DF");
+    Bytes b = Store([&](CArchive& ar) { ar << wide; });
+    EXPECT_EQ(b, Prefix({0xFF, 0xFE, 0xFF, 4, 'G', 0, 'r', 0, 0xFC, 0, 0xDF, 0}));
+    CStringW backWide;
+    CString backNarrow;
+    EXPECT_EQ(Load(b, [&](CArchive& ar) { ar >> backWide; }), -1);
+    EXPECT_EQ(backWide, wide);
+    EXPECT_EQ(Load(b, [&](CArchive& ar) { ar >> backNarrow; }), -1);
+    EXPECT_EQ(backNarrow, "Gr\xFC\xDF");
+    EXPECT_EQ(Load(Store([](CArchive& ar) { ar << CString("narrow"); }), [&](CArchive& ar) { ar >> backWide; }), -1);
+    EXPECT_EQ(backWide, CStringW(L"narrow"));
+}

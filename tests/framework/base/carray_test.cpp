@@ -1,5 +1,6 @@
 #include "base/array_types.h"
 #include "base/carray.h"
+#include "support/assert_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -67,24 +68,25 @@ TEST(CArray, ExplicitGrowByFreeExtraAndValueInitialisedGrowth) {
 TEST(CArray, IndicesAtAndPastTheEdges) {
     CArray<int, int> a;
     a.Add(1);
-    a.SetAt(1, 5);
-    a.SetAt(-1, 5);
-    a.InsertAt(-1, 5);
-    a.InsertAt(0, 5, 0);
-    a.SetAtGrow(-3, 5);
-    a.SetSize(-1);
+    // Each misuse asserts (Debug), then changes nothing.
+    EXPECT_ASSERTS(a.SetAt(1, 5));
+    EXPECT_ASSERTS(a.SetAt(-1, 5));
+    EXPECT_ASSERTS(a.InsertAt(-1, 5));
+    EXPECT_ASSERTS(a.InsertAt(0, 5, 0));
+    EXPECT_ASSERTS(a.SetAtGrow(-3, 5));
+    EXPECT_ASSERTS(a.SetSize(-1));
     ASSERT_EQ(a.GetSize(), 1);
     // Out-of-range reads see a default value; writes through them are lost.
-    EXPECT_EQ(a.GetAt(1), 0);
-    a[1] = 42;
-    a.ElementAt(-1) = 43;
-    EXPECT_EQ(a[1], 0);
+    EXPECT_ASSERTS(EXPECT_EQ(a.GetAt(1), 0));
+    EXPECT_ASSERTS(a[1] = 42);
+    EXPECT_ASSERTS(a.ElementAt(-1) = 43);
+    EXPECT_ASSERTS(EXPECT_EQ(a[1], 0));
     const CArray<int, int>& c = a;
-    EXPECT_EQ(c[-1], 0);
+    EXPECT_ASSERTS(EXPECT_EQ(c[-1], 0));
 
     CStringArray s;
-    s[0] = "lost";
-    EXPECT_EQ(s.GetAt(0), "");
+    EXPECT_ASSERTS(s[0] = "lost");
+    EXPECT_ASSERTS(EXPECT_EQ(s.GetAt(0), ""));
 
     s.Add("b");
     s.InsertAt(0, "a");
@@ -97,7 +99,7 @@ TEST(CArray, IndicesAtAndPastTheEdges) {
     s.RemoveAt(0, 3);  // the head
     ASSERT_EQ(s.GetSize(), 1);
     EXPECT_EQ(s[0], "b");
-    s.RemoveAt(0, 2);  // reaches past the end: ignored
+    EXPECT_ASSERTS(s.RemoveAt(0, 2));  // reaches past the end: ignored
     s.RemoveAt(1, 0);
     EXPECT_EQ(s.GetSize(), 1);
 }
@@ -126,7 +128,7 @@ TEST(CArray, CopyAppendAndInsertArrayIntoThemselves) {
     b.InsertAt(0, &b);
     ASSERT_EQ(b.GetSize(), 6);
     EXPECT_TRUE(b[3] == "x" && b[5] == "2");
-    b.InsertAt(0, static_cast<CStringArray*>(nullptr));
+    EXPECT_ASSERTS(b.InsertAt(0, static_cast<CStringArray*>(nullptr)));
     a.Copy(a);
     EXPECT_EQ(a.GetSize(), 4);
 

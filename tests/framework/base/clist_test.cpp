@@ -1,5 +1,6 @@
 #include "base/clist.h"
 #include "base/list_types.h"
+#include "support/assert_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +30,8 @@ TEST(CList, GetNextReturnsTheCurrentElementAndAdvances) {
     EXPECT_EQ(l.GetAt(pos), 2);
     EXPECT_EQ(l.GetNext(pos), 2);
     EXPECT_EQ(pos, nullptr);
-    // Past the end: a default value, and the position stays NULL.
-    EXPECT_EQ(l.GetNext(pos), 0);
+    // Past the end: an assertion, a default value, and the position stays NULL.
+    EXPECT_ASSERTS(EXPECT_EQ(l.GetNext(pos), 0));
     EXPECT_EQ(pos, nullptr);
 }
 
@@ -48,7 +49,7 @@ TEST(CList, InsertAroundPositionsFindAndRemove) {
     EXPECT_EQ(l.FindIndex(-1), nullptr);
     l.RemoveAt(l.GetTailPosition());
     l.RemoveAt(l.Find("b"));
-    l.RemoveAt(nullptr);
+    EXPECT_ASSERTS(l.RemoveAt(nullptr));
     EXPECT_EQ(l.RemoveHead(), "^");
     EXPECT_EQ(l.RemoveTail(), "$");
     l.SetAt(l.FindIndex(1), "C");
@@ -78,11 +79,11 @@ TEST(CList, RemovingDuringIterationAndRecyclingNodes) {
 
 TEST(CList, EmptyListsAnswerSafely) {
     CStringList l;
-    l.GetTail() = "lost";
-    EXPECT_EQ(l.GetHead(), "");
-    EXPECT_EQ(l.RemoveTail(), "");
-    l.SetAt(nullptr, "x");
-    EXPECT_EQ(l.GetAt(nullptr), "");
+    EXPECT_ASSERTS(l.GetTail() = "lost");
+    EXPECT_ASSERTS(EXPECT_EQ(l.GetHead(), ""));
+    EXPECT_ASSERTS(EXPECT_EQ(l.RemoveTail(), ""));
+    EXPECT_ASSERTS(l.SetAt(nullptr, "x"));
+    EXPECT_ASSERTS(EXPECT_EQ(l.GetAt(nullptr), ""));
     EXPECT_EQ(l.GetCount(), 0);
 
     CList<int, int> bad(0);  // a block size below 1 still works

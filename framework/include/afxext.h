@@ -1,0 +1,9 @@
+// The framework's extensions: control bars and toolbars, and the
+// bitmap button.  Splitter windows, form views, status and dialog bars are
+// not part of the framework yet.
+#pragma once
+
+#include "afxwin.h"
+#include "afxdlgs.h"
+#include "win/ctlbar.h"
+#include "win/toolbar.h"

@@ -1,0 +1,7 @@
+// Windows, messages and message maps, device contexts and GDI objects,
+// menus, the standard controls, dialogs with data exchange, the application
+// and its threads.
+#pragma once
+
+#include "afx.h"
+#include "win/afxwin.h"
