@@ -1,6 +1,8 @@
-// The fixed-type arrays: pointers, strings and the unsigned integer types.
-// Each is a CArray of its element type with the element typedefs that
-// CTypedPtrArray and the archive code look for.
+// The fixed-type arrays: objects, pointers, strings and the unsigned integer
+// types.  Each is a CArray of its element type with the element typedefs
+// that CTypedPtrArray and the archive code look for.  Arrays of objects
+// store each object in the archive's object form; arrays of plain pointers
+// store nothing (a pointer means nothing in another process).
 #pragma once
 
 #include "base/carray.h"
@@ -12,6 +14,16 @@ class CPtrArray : public CArray<void*, void*> {
 public:
     typedef void* BASE_TYPE;
     typedef void* BASE_ARG_TYPE;
+    void Serialize(CArchive& ar) override { CObject::Serialize(ar); }
+};
+
+// The array does not own the objects: RemoveAll and the destructor leave
+// them alone.
+class CObArray : public CArray<CObject*, CObject*> {
+    DECLARE_SERIAL(CObArray)
+public:
+    typedef CObject* BASE_TYPE;
+    typedef CObject* BASE_ARG_TYPE;
 };
 
 class CStringArray : public CArray<CString, const CString&> {

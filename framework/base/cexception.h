@@ -20,6 +20,11 @@ public:
     void Delete();
     // Copies a description into the buffer; FALSE when there is none.
     virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const;
+#ifdef _WIN32
+    // Tells the user in a message box: the description, or else the string
+    // nMessageID (0: "No error message is available."); the box's answer.
+    virtual int ReportError(UINT nType = MB_OK, UINT nMessageID = 0);
+#endif
 
     BOOL m_bAutoDelete;
 };

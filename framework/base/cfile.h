@@ -6,6 +6,19 @@
 #include "base/cexception.h"
 #include "base/cobject.h"
 #include "base/cstring.h"
+#include "base/ctime.h"
+
+// A file's status: its times (0 where the file system keeps none), its size,
+// its attributes (CFile::Attribute) and its full path.
+struct CFileStatus {
+    CTime m_ctime;          // creation
+    CTime m_mtime;          // last modification
+    CTime m_atime;          // last access
+    ULONGLONG m_size = 0;
+    BYTE m_attribute = 0;
+    BYTE _m_padding = 0;
+    TCHAR m_szFullName[_MAX_PATH] = {};
+};
 
 class CFile : public CObject {
     DECLARE_DYNAMIC(CFile)
@@ -26,6 +39,15 @@ public:
         typeBinary = 0x8000,
     };
     enum SeekPosition : UINT { begin = 0x0, current = 0x1, end = 0x2 };
+    enum Attribute {
+        normal = 0x00,
+        readOnly = 0x01,
+        hidden = 0x02,
+        system = 0x04,
+        volume = 0x08,
+        directory = 0x10,
+        archive = 0x20,
+    };
     // How an archive may reach a file's storage directly (memory files).
     enum BufferCommand { bufferRead, bufferWrite, bufferCommit, bufferCheck };
     enum BufferFlags { bufferDirect = 0x01, bufferBlocking = 0x02 };
@@ -56,6 +78,12 @@ public:
     virtual CString GetFileTitle() const;
     virtual CString GetFilePath() const { return m_strFileName; }
 
+    // The open file's status; FALSE when it cannot be read.
+    BOOL GetStatus(CFileStatus& rStatus) const;
+    // A named file's status; FALSE when there is no such file.
+    static BOOL GetStatus(LPCTSTR lpszFileName, CFileStatus& rStatus);
+    // Sets the times that are not 0 and the attributes; throws CFileException*.
+    static void SetStatus(LPCTSTR lpszFileName, const CFileStatus& status);
     static void Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName);
     static void Remove(LPCTSTR lpszFileName);
 

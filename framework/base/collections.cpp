@@ -2,6 +2,10 @@
 #include "base/collections.h"
 
 IMPLEMENT_DYNAMIC(CPtrArray, CObject)
+IMPLEMENT_SERIAL(CObArray, CObject, 0)
+IMPLEMENT_SERIAL(CObList, CObject, 0)
+IMPLEMENT_SERIAL(CMapStringToOb, CObject, 0)
+IMPLEMENT_SERIAL(CMapWordToOb, CObject, 0)
 IMPLEMENT_SERIAL(CStringArray, CObject, 0)
 IMPLEMENT_SERIAL(CDWordArray, CObject, 0)
 IMPLEMENT_DYNAMIC(CUIntArray, CObject)

@@ -1,4 +1,6 @@
-// The fixed-type lists: pointers and strings.
+// The fixed-type lists: objects, pointers and strings.  Lists of objects
+// store each object in the archive's object form (and do not own them);
+// lists of plain pointers store nothing.
 #pragma once
 
 #include "base/clist.h"
@@ -12,6 +14,16 @@ public:
     typedef void* BASE_ARG_TYPE;
 
     CPtrList(INT_PTR nBlockSize = 10) noexcept : CList(nBlockSize) {}
+    void Serialize(CArchive& ar) override { CObject::Serialize(ar); }
+};
+
+class CObList : public CList<CObject*, CObject*> {
+    DECLARE_SERIAL(CObList)
+public:
+    typedef CObject* BASE_TYPE;
+    typedef CObject* BASE_ARG_TYPE;
+
+    CObList(INT_PTR nBlockSize = 10) noexcept : CList(nBlockSize) {}
 };
 
 class CStringList : public CList<CString, const CString&> {

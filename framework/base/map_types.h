@@ -1,6 +1,9 @@
 // The fixed-type maps.  String keys hash and compare as text, so a lookup
 // through any pointer to equal characters finds the entry; pointer and WORD
 // keys hash by value.  The BASE_ typedefs are what CTypedPtrMap casts through.
+// Maps to objects store each key and then the object in the archive's
+// object form (and do not own the objects); maps with plain pointers store
+// nothing.
 #pragma once
 
 #include "base/cmap.h"
@@ -16,6 +19,7 @@ public:
     typedef void* BASE_ARG_VALUE;
 
     CMapPtrToPtr(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+    void Serialize(CArchive& ar) override { CObject::Serialize(ar); }
 };
 
 class CMapPtrToWord : public CMap<void*, void*, WORD, WORD> {
@@ -27,6 +31,7 @@ public:
     typedef WORD BASE_ARG_VALUE;
 
     CMapPtrToWord(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+    void Serialize(CArchive& ar) override { CObject::Serialize(ar); }
 };
 
 class CMapWordToPtr : public CMap<WORD, WORD, void*, void*> {
@@ -38,6 +43,7 @@ public:
     typedef void* BASE_ARG_VALUE;
 
     CMapWordToPtr(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+    void Serialize(CArchive& ar) override { CObject::Serialize(ar); }
 };
 
 class CMapStringToPtr : public CMap<CString, LPCTSTR, void*, void*> {
@@ -49,6 +55,7 @@ public:
     typedef void* BASE_ARG_VALUE;
 
     CMapStringToPtr(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+    void Serialize(CArchive& ar) override { CObject::Serialize(ar); }
 };
 
 class CMapStringToString : public CMap<CString, LPCTSTR, CString, LPCTSTR> {
@@ -60,4 +67,26 @@ public:
     typedef LPCTSTR BASE_ARG_VALUE;
 
     CMapStringToString(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+};
+
+class CMapStringToOb : public CMap<CString, LPCTSTR, CObject*, CObject*> {
+    DECLARE_SERIAL(CMapStringToOb)
+public:
+    typedef CString BASE_KEY;
+    typedef LPCTSTR BASE_ARG_KEY;
+    typedef CObject* BASE_VALUE;
+    typedef CObject* BASE_ARG_VALUE;
+
+    CMapStringToOb(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
+};
+
+class CMapWordToOb : public CMap<WORD, WORD, CObject*, CObject*> {
+    DECLARE_SERIAL(CMapWordToOb)
+public:
+    typedef WORD BASE_KEY;
+    typedef WORD BASE_ARG_KEY;
+    typedef CObject* BASE_VALUE;
+    typedef CObject* BASE_ARG_VALUE;
+
+    CMapWordToOb(INT_PTR nBlockSize = 10) noexcept : CMap(nBlockSize) {}
 };

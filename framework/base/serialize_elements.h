@@ -43,3 +43,16 @@ inline void SerializeElements<CString>(CArchive& ar, CString* pElements, INT_PTR
             ar >> pElements[i];
     }
 }
+
+// Object pointers go through the archive's object form (class tag, then the
+// object's own Serialize), as the object collections store them.
+class CObject;
+template<>
+inline void SerializeElements<CObject*>(CArchive& ar, CObject** pElements, INT_PTR nCount) {
+    for (INT_PTR i = 0; i < nCount; ++i) {
+        if (ar.IsStoring())
+            ar << pElements[i];
+        else
+            ar >> pElements[i];
+    }
+}

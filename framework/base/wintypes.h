@@ -84,6 +84,13 @@ typedef struct tagSIZE { LONG cx; LONG cy; } SIZE, *LPSIZE;
 typedef struct tagRECT { LONG left; LONG top; LONG right; LONG bottom; } RECT, *LPRECT;
 typedef const RECT* LPCRECT;
 typedef struct tagPOINTS { SHORT x; SHORT y; } POINTS;
+typedef struct _FILETIME { DWORD dwLowDateTime; DWORD dwHighDateTime; } FILETIME, *LPFILETIME;
+typedef struct _SYSTEMTIME {
+    WORD wYear, wMonth, wDayOfWeek, wDay, wHour, wMinute, wSecond, wMilliseconds;
+} SYSTEMTIME, *LPSYSTEMTIME;
+
+#define MAX_PATH 260
+#define _MAX_PATH 260
 
 #endif  // _WIN32
 

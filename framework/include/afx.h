@@ -10,6 +10,9 @@
 #endif
 
 #include "base/afx.h"
+#ifdef _WIN32
+#include "win/filefind.h"
+#endif
 
 // Marks message handlers in class declarations; it expands to nothing.
 #ifndef afx_msg

@@ -1,8 +1,11 @@
 // The wrappers of the common controls: image lists, up-down, trackbar, hot
-// key, progress, header, tab, tooltip, toolbar, list view and tree view.
+// key, progress, header, tab, tooltip, toolbar, list view, tree view, IP
+// address, extended combo box, animation, date and time, and rich edit.
 #pragma once
 
 #include "afxwin.h"
 #include "win/ctl_common.h"
+#include "win/ctl_datetime.h"
+#include "win/ctl_richedit.h"
 #include "win/ctl_listtree.h"
 #include "win/imagelist.h"

@@ -5,5 +5,6 @@
 
 #include "afxwin.h"
 #include "afxdlgs.h"
+#include "win/ctl_bitmapbutton.h"
 #include "win/ctlbar.h"
 #include "win/toolbar.h"

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "win/cmdtarget.h"
+#include "win/ctl_common.h"
 #include "win/dc.h"
 #include "win/gdiobj.h"
 #include "win/imagelist.h"
@@ -90,6 +91,11 @@ BOOL AfxUnlockTempMaps(BOOL bDeleteTemps) {
 
 void AfxTermThreadMaps() {
     AFX_THREAD_STATE* s = &t_state;
+    if (CToolTipCtrl* pToolTip = s->m_pToolTip) {
+        s->m_pToolTip = nullptr;
+        pToolTip->DestroyWindow();
+        delete pToolTip;
+    }
     delete s->m_pmapHWND;
     delete s->m_pmapHDC;
     delete s->m_pmapHGDIOBJ;

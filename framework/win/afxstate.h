@@ -8,6 +8,8 @@
 #include "base/cstring.h"
 #include "win/handlemap.h"
 
+#include <commctrl.h>
+
 class CWnd;
 class CDC;
 class CGdiObject;
@@ -16,6 +18,7 @@ class CImageList;
 class CWinThread;
 class CWinApp;
 class CDynLinkLibrary;
+class CToolTipCtrl;
 
 struct AFX_THREAD_STATE {
     CHandleMap<CWnd>* m_pmapHWND = nullptr;
@@ -34,6 +37,12 @@ struct AFX_THREAD_STATE {
     int m_nMsgLast = 0;
     HMENU m_hTrackingMenu = nullptr;  // the popup TrackPopupMenu shows, while it does
     int m_nTempMapLock = 0;          // AfxLockTempMaps nesting
+
+    // The tip that windows with tool tips share, and the tool it shows.
+    CToolTipCtrl* m_pToolTip = nullptr;
+    CWnd* m_pLastHit = nullptr;
+    INT_PTR m_nLastHit = -1;
+    TOOLINFOA m_lastInfo = {};
 };
 
 AFX_THREAD_STATE* AfxGetThreadState();

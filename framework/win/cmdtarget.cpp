@@ -70,6 +70,18 @@ void DoWaitCursor(int nCode) {
 }
 }  // namespace
 
+DWORD CCmdTarget::InternalAddRef() { return static_cast<DWORD>(::InterlockedIncrement(&m_dwRef)); }
+
+DWORD CCmdTarget::InternalRelease() {
+    ASSERT(m_dwRef > 0);  // released more often than referenced
+    if (m_dwRef <= 0) return 0;
+    long lResult = ::InterlockedDecrement(&m_dwRef);
+    if (lResult == 0) OnFinalRelease();
+    return static_cast<DWORD>(lResult);
+}
+
+void CCmdTarget::OnFinalRelease() { delete this; }
+
 void CCmdTarget::BeginWaitCursor() { DoWaitCursor(1); }
 void CCmdTarget::EndWaitCursor() { DoWaitCursor(-1); }
 void CCmdTarget::RestoreWaitCursor() { DoWaitCursor(0); }

@@ -30,6 +30,16 @@ public:
     void EndWaitCursor();
     void RestoreWaitCursor();
 
+    // Reference counting: an object starts with one reference; releasing
+    // the last one calls OnFinalRelease, which deletes the object (a window
+    // destroys itself instead).  Counts change atomically.
+    DWORD InternalAddRef();
+    DWORD InternalRelease();
+    DWORD ExternalAddRef() { return InternalAddRef(); }
+    DWORD ExternalRelease() { return InternalRelease(); }
+    virtual void OnFinalRelease();
+    long m_dwRef = 1;
+
     // Finds the window-message entry for (message, code, id) in a map or
     // its base classes' maps; null when none.
     static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID);

@@ -12,13 +12,17 @@ IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CToolBarCtrl, CWnd)
+IMPLEMENT_DYNAMIC(CIPAddressCtrl, CWnd)
+IMPLEMENT_DYNAMIC(CComboBoxEx, CComboBox)
+IMPLEMENT_DYNAMIC(CAnimateCtrl, CWnd)
 
 BOOL AfxInitCommonControls() {
     static const BOOL bDone = [] {
         INITCOMMONCONTROLSEX icc = {};
         icc.dwSize = sizeof(icc);
         icc.dwICC = ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
-                    ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES;
+                    ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_DATE_CLASSES |
+                    ICC_INTERNET_CLASSES | ICC_USEREX_CLASSES | ICC_ANIMATE_CLASS;
         return ::InitCommonControlsEx(&icc);
     }();
     return bDone;
@@ -296,4 +300,48 @@ int CToolBarCtrl::AddBitmap(int nNumButtons, CBitmap* pBitmap) {
 
 int CToolBarCtrl::AddString(UINT nStringID) {
     return (int)SendMessage(TB_ADDSTRINGA, (WPARAM)StringModule(nStringID), nStringID);
+}
+
+// --- CIPAddressCtrl, CComboBoxEx, CAnimateCtrl ---------------------------------
+
+BOOL CIPAddressCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    AfxInitCommonControls();
+    return CWnd::Create(WC_IPADDRESSA, nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+int CIPAddressCtrl::GetAddress(BYTE& nField0, BYTE& nField1, BYTE& nField2, BYTE& nField3) const {
+    DWORD dwAddress = 0;
+    int nFields = GetAddress(dwAddress);
+    nField0 = static_cast<BYTE>(FIRST_IPADDRESS(dwAddress));
+    nField1 = static_cast<BYTE>(SECOND_IPADDRESS(dwAddress));
+    nField2 = static_cast<BYTE>(THIRD_IPADDRESS(dwAddress));
+    nField3 = static_cast<BYTE>(FOURTH_IPADDRESS(dwAddress));
+    return nFields;
+}
+
+void DDX_IPAddress(CDataExchange* pDX, int nIDC, DWORD& value) {
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        value = 0;
+        ::SendMessageA(hWndCtrl, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&value));
+    } else {
+        ::SendMessageA(hWndCtrl, IPM_SETADDRESS, 0, static_cast<LPARAM>(value));
+    }
+}
+
+BOOL CComboBoxEx::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    AfxInitCommonControls();
+    return CWnd::Create(WC_COMBOBOXEXA, nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+BOOL CAnimateCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    AfxInitCommonControls();
+    return CWnd::Create(ANIMATE_CLASSA, nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+BOOL CAnimateCtrl::Open(UINT nID) {
+    // The control loads the clip from the module it was created with: find
+    // the module of the chain that has it.
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEA(nID), "AVI");
+    return (BOOL)SendMessage(ACM_OPENA, reinterpret_cast<WPARAM>(hInst), reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(nID)));
 }

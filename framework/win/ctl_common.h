@@ -1,9 +1,12 @@
 // The wrappers of the common controls: up-down, trackbar, hot key, progress,
-// header, tab, tooltip and toolbar.  Each forwards to the control's
+// header, tab, tooltip, toolbar, IP address, extended combo box and
+// animation.  Each forwards to the control's
 // messages; Create registers the common-control classes first.
 #pragma once
 
 #include "base/cstring.h"
+#include "win/ctl_basic.h"
+#include "win/dialog.h"
 #include "win/imagelist.h"
 #include "win/wnd.h"
 
@@ -405,4 +408,70 @@ public:
     BOOL MapAccelerator(TCHAR chAccel, UINT* pIDBtn) {
         return (BOOL)SendMessage(TB_MAPACCELERATORA, (BYTE)chAccel, (LPARAM)pIDBtn);
     }
+};
+
+class CIPAddressCtrl : public CWnd {
+    DECLARE_DYNAMIC(CIPAddressCtrl)
+public:
+    CIPAddressCtrl() = default;
+    using CWnd::Create;
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    BOOL IsBlank() const { return (BOOL)SendMessage(IPM_ISBLANK); }
+    void ClearAddress() { SendMessage(IPM_CLEARADDRESS); }
+    // The number of fields that are not blank.
+    int GetAddress(BYTE& nField0, BYTE& nField1, BYTE& nField2, BYTE& nField3) const;
+    int GetAddress(DWORD& dwAddress) const { return (int)SendMessage(IPM_GETADDRESS, 0, (LPARAM)&dwAddress); }
+    void SetAddress(DWORD dwAddress) { SendMessage(IPM_SETADDRESS, 0, (LPARAM)dwAddress); }
+    void SetAddress(BYTE nField0, BYTE nField1, BYTE nField2, BYTE nField3) {
+        SetAddress((DWORD)MAKEIPADDRESS(nField0, nField1, nField2, nField3));
+    }
+    void SetFieldFocus(WORD nField) { SendMessage(IPM_SETFOCUS, nField); }
+    void SetFieldRange(int nField, BYTE nLower, BYTE nUpper) {
+        SendMessage(IPM_SETRANGE, nField, MAKEIPRANGE(nLower, nUpper));
+    }
+};
+
+// The address in an IP address control (a blank control saves 0).
+void DDX_IPAddress(CDataExchange* pDX, int nIDC, DWORD& value);
+
+class CComboBoxEx : public CComboBox {
+    DECLARE_DYNAMIC(CComboBoxEx)
+public:
+    CComboBoxEx() = default;
+    using CWnd::Create;
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    int DeleteItem(int iIndex) { return (int)SendMessage(CBEM_DELETEITEM, iIndex); }
+    BOOL GetItem(COMBOBOXEXITEMA* pCBItem) { return (BOOL)SendMessage(CBEM_GETITEMA, 0, (LPARAM)pCBItem); }
+    int InsertItem(const COMBOBOXEXITEMA* pCBItem) { return (int)SendMessage(CBEM_INSERTITEMA, 0, (LPARAM)pCBItem); }
+    BOOL SetItem(const COMBOBOXEXITEMA* pCBItem) { return (BOOL)SendMessage(CBEM_SETITEMA, 0, (LPARAM)pCBItem); }
+    BOOL HasEditChanged() { return (BOOL)SendMessage(CBEM_HASEDITCHANGED); }
+    DWORD GetExtendedStyle() const { return (DWORD)SendMessage(CBEM_GETEXTENDEDSTYLE); }
+    DWORD SetExtendedStyle(DWORD dwExMask, DWORD dwExStyles) {
+        return (DWORD)SendMessage(CBEM_SETEXTENDEDSTYLE, dwExMask, dwExStyles);
+    }
+    CEdit* GetEditCtrl() const { return (CEdit*)CWnd::FromHandle((HWND)SendMessage(CBEM_GETEDITCONTROL)); }
+    CComboBox* GetComboBoxCtrl() const { return (CComboBox*)CWnd::FromHandle((HWND)SendMessage(CBEM_GETCOMBOCONTROL)); }
+    CImageList* GetImageList() const { return CImageList::FromHandle((HIMAGELIST)SendMessage(CBEM_GETIMAGELIST)); }
+    CImageList* SetImageList(CImageList* pImageList) {
+        return CImageList::FromHandle(
+            (HIMAGELIST)SendMessage(CBEM_SETIMAGELIST, 0, (LPARAM)pImageList->GetSafeHandle()));
+    }
+};
+
+class CAnimateCtrl : public CWnd {
+    DECLARE_DYNAMIC(CAnimateCtrl)
+public:
+    CAnimateCtrl() = default;
+    using CWnd::Create;
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // A clip from a file, or (nID) from the resources of the module chain.
+    BOOL Open(LPCTSTR lpszFileName) { return (BOOL)SendMessage(ACM_OPENA, 0, (LPARAM)lpszFileName); }
+    BOOL Open(UINT nID);
+    BOOL Play(UINT nFrom, UINT nTo, UINT nRep) { return (BOOL)SendMessage(ACM_PLAY, nRep, MAKELPARAM(nFrom, nTo)); }
+    BOOL Stop() { return (BOOL)SendMessage(ACM_STOP); }
+    BOOL Close() { return Open(static_cast<LPCTSTR>(nullptr)); }
+    BOOL Seek(UINT nTo) { return Play(nTo, nTo, 1); }
 };

@@ -303,6 +303,85 @@ void CDC::LPtoDP(LPSIZE lpSize) const {
     lpSize->cy = ::MulDiv(lpSize->cy, std::abs((int)sizeVpExt.cy), std::abs((int)sizeWinExt.cy));
 }
 
+namespace {
+const int kHimetricInch = 2540;  // HIMETRIC units in an inch
+}
+
+void CDC::DPtoHIMETRIC(LPSIZE lpSize) const {
+    int nMapMode = GetMapMode();
+    if (nMapMode < MM_ISOTROPIC && nMapMode != MM_TEXT) {
+        CDC* self = const_cast<CDC*>(this);
+        self->SetMapMode(MM_HIMETRIC);
+        DPtoLP(lpSize);
+        self->SetMapMode(nMapMode);
+    } else {
+        lpSize->cx = ::MulDiv(lpSize->cx, kHimetricInch, GetDeviceCaps(LOGPIXELSX));
+        lpSize->cy = ::MulDiv(lpSize->cy, kHimetricInch, GetDeviceCaps(LOGPIXELSY));
+    }
+}
+
+void CDC::HIMETRICtoDP(LPSIZE lpSize) const {
+    int nMapMode = GetMapMode();
+    if (nMapMode < MM_ISOTROPIC && nMapMode != MM_TEXT) {
+        CDC* self = const_cast<CDC*>(this);
+        self->SetMapMode(MM_HIMETRIC);
+        LPtoDP(lpSize);
+        self->SetMapMode(nMapMode);
+    } else {
+        lpSize->cx = ::MulDiv(lpSize->cx, GetDeviceCaps(LOGPIXELSX), kHimetricInch);
+        lpSize->cy = ::MulDiv(lpSize->cy, GetDeviceCaps(LOGPIXELSY), kHimetricInch);
+    }
+}
+
+// --- Paths ----------------------------------------------------------------------
+// Drawing that moves the current position moves it in both contexts.
+
+int CDC::SetArcDirection(int nArcDirection) {
+    return ToBoth<int>(m_hDC, m_hAttribDC, 0, [&](HDC h) { return ::SetArcDirection(h, nArcDirection); });
+}
+
+BOOL CDC::ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    BOOL bResult = ::ArcTo(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+    if (m_hDC != m_hAttribDC) {
+        CPoint pt;
+        ::GetCurrentPositionEx(m_hDC, &pt);
+        ::MoveToEx(m_hAttribDC, pt.x, pt.y, nullptr);
+    }
+    return bResult;
+}
+
+BOOL CDC::AngleArc(int x, int y, int nRadius, float fStartAngle, float fSweepAngle) {
+    BOOL bResult = ::AngleArc(m_hDC, x, y, static_cast<DWORD>(nRadius), fStartAngle, fSweepAngle);
+    if (m_hDC != m_hAttribDC) {
+        CPoint pt;
+        ::GetCurrentPositionEx(m_hDC, &pt);
+        ::MoveToEx(m_hAttribDC, pt.x, pt.y, nullptr);
+    }
+    return bResult;
+}
+
+BOOL CDC::PolylineTo(const POINT* lpPoints, int nCount) {
+    BOOL bResult = ::PolylineTo(m_hDC, lpPoints, static_cast<DWORD>(nCount));
+    if (m_hDC != m_hAttribDC && nCount > 0) ::MoveToEx(m_hAttribDC, lpPoints[nCount - 1].x, lpPoints[nCount - 1].y, nullptr);
+    return bResult;
+}
+
+BOOL CDC::PolyBezierTo(const POINT* lpPoints, int nCount) {
+    BOOL bResult = ::PolyBezierTo(m_hDC, lpPoints, static_cast<DWORD>(nCount));
+    if (m_hDC != m_hAttribDC && nCount > 0) ::MoveToEx(m_hAttribDC, lpPoints[nCount - 1].x, lpPoints[nCount - 1].y, nullptr);
+    return bResult;
+}
+
+BOOL CDC::PolyDraw(const POINT* lpPoints, const BYTE* lpTypes, int nCount) {
+    BOOL bResult = ::PolyDraw(m_hDC, lpPoints, lpTypes, nCount);
+    if (m_hDC != m_hAttribDC) {
+        CPoint pt;
+        ::GetCurrentPositionEx(m_hDC, &pt);
+        ::MoveToEx(m_hAttribDC, pt.x, pt.y, nullptr);
+    }
+    return bResult;
+}
+
 // --- Clipping ------------------------------------------------------------------
 
 int CDC::SelectClipRgn(CRgn* pRgn) {

@@ -119,6 +119,18 @@ public:
     void LPtoDP(LPPOINT lpPoints, int nCount = 1) const { ::LPtoDP(m_hAttribDC, lpPoints, nCount); }
     void LPtoDP(LPRECT lpRect) const { ::LPtoDP(m_hAttribDC, (LPPOINT)lpRect, 2); }
     void LPtoDP(LPSIZE lpSize) const;
+    // Sizes in HIMETRIC units (0.01 mm): through the physical inch in the
+    // constrained mapping modes, through the logical inch otherwise.
+    void DPtoHIMETRIC(LPSIZE lpSize) const;
+    void HIMETRICtoDP(LPSIZE lpSize) const;
+    void LPtoHIMETRIC(LPSIZE lpSize) const {
+        LPtoDP(lpSize);
+        DPtoHIMETRIC(lpSize);
+    }
+    void HIMETRICtoLP(LPSIZE lpSize) const {
+        HIMETRICtoDP(lpSize);
+        DPtoLP(lpSize);
+    }
 
     // Regions and clipping
     BOOL FillRgn(CRgn* pRgn, CBrush* pBrush) {
@@ -142,6 +154,35 @@ public:
     int IntersectClipRect(LPCRECT lpRect);
     int OffsetClipRgn(int x, int y);
     int OffsetClipRgn(SIZE size) { return OffsetClipRgn(size.cx, size.cy); }
+
+    // Paths
+    BOOL BeginPath() { return ::BeginPath(m_hDC); }
+    BOOL EndPath() { return ::EndPath(m_hDC); }
+    BOOL AbortPath() { return ::AbortPath(m_hDC); }
+    BOOL CloseFigure() { return ::CloseFigure(m_hDC); }
+    BOOL FillPath() { return ::FillPath(m_hDC); }
+    BOOL FlattenPath() { return ::FlattenPath(m_hDC); }
+    BOOL StrokePath() { return ::StrokePath(m_hDC); }
+    BOOL StrokeAndFillPath() { return ::StrokeAndFillPath(m_hDC); }
+    BOOL WidenPath() { return ::WidenPath(m_hDC); }
+    BOOL SelectClipPath(int nMode) { return ::SelectClipPath(m_hDC, nMode); }
+    int GetPath(LPPOINT lpPoints, LPBYTE lpTypes, int nCount) const { return ::GetPath(m_hDC, lpPoints, lpTypes, nCount); }
+    float GetMiterLimit() const {
+        float fMiterLimit = 0;
+        ::GetMiterLimit(m_hDC, &fMiterLimit);
+        return fMiterLimit;
+    }
+    BOOL SetMiterLimit(float fMiterLimit) { return ::SetMiterLimit(m_hDC, fMiterLimit, nullptr); }
+    int GetArcDirection() const { return ::GetArcDirection(m_hAttribDC); }
+    int SetArcDirection(int nArcDirection);
+    BOOL ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL ArcTo(LPCRECT lpRect, POINT ptStart, POINT ptEnd) {
+        return ArcTo(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x, ptEnd.y);
+    }
+    BOOL AngleArc(int x, int y, int nRadius, float fStartAngle, float fSweepAngle);
+    BOOL PolylineTo(const POINT* lpPoints, int nCount);
+    BOOL PolyBezierTo(const POINT* lpPoints, int nCount);
+    BOOL PolyDraw(const POINT* lpPoints, const BYTE* lpTypes, int nCount);
 
     // Lines and shapes
     CPoint GetCurrentPosition() const;
@@ -214,6 +255,14 @@ public:
                    HBRUSH hBrush = nullptr);
     BOOL DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags, CBrush* pBrush);
 
+    // The rectangle being dragged: its border (size thick) drawn with the
+    // brush in XOR, and the border of lpRectLast taken away, so that calling
+    // it again with the last rectangle moves the frame without leftovers.
+    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush = nullptr,
+                      CBrush* pBrushLast = nullptr);
+    // The 50 % grey checkerboard brush of drag frames (shared; do not delete).
+    static CBrush* GetHalftoneBrush();
+
     // Bitmaps and pixels
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
         return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
@@ -225,6 +274,19 @@ public:
                     int nSrcHeight, DWORD dwRop) {
         return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight,
                             dwRop);
+    }
+    BOOL AlphaBlend(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                    int nSrcWidth, int nSrcHeight, BLENDFUNCTION blend) {
+        return ::AlphaBlend(m_hDC, xDest, yDest, nDestWidth, nDestHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth,
+                            nSrcHeight, blend);
+    }
+    BOOL TransparentBlt(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                        int nSrcWidth, int nSrcHeight, UINT clrTransparent) {
+        return ::TransparentBlt(m_hDC, xDest, yDest, nDestWidth, nDestHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc,
+                                nSrcWidth, nSrcHeight, clrTransparent);
+    }
+    BOOL GradientFill(TRIVERTEX* pVertices, ULONG nVertices, void* pMesh, ULONG nMeshElements, DWORD dwMode) {
+        return ::GradientFill(m_hDC, pVertices, nVertices, pMesh, nMeshElements, dwMode);
     }
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
     COLORREF GetPixel(POINT point) const { return ::GetPixel(m_hDC, point.x, point.y); }

@@ -156,56 +156,6 @@ INT_PTR CDialog::DoModal() {
     return m_nModalResult;
 }
 
-INT_PTR CDialog::RunModalLoop(DWORD dwFlags) {
-    BOOL bIdle = TRUE;
-    LONG lIdleCount = 0;
-    BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
-    HWND hWndParent = ::GetParent(m_hWnd);
-    m_nFlags |= (WF_MODALLOOP | WF_CONTINUEMODAL);
-    MSG msg;
-    for (;;) {
-        while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (bShowIdle) {
-                ShowWindow(SW_SHOWNORMAL);
-                UpdateWindow();
-                bShowIdle = FALSE;
-            }
-            if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent && lIdleCount == 0)
-                ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
-            if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++)) bIdle = FALSE;
-        }
-        do {
-            if (!AfxPumpMessage()) {
-                ::PostQuitMessage(0);
-                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
-                return -1;
-            }
-            if (bShowIdle && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) == FALSE) {
-                ShowWindow(SW_SHOWNORMAL);
-                UpdateWindow();
-                bShowIdle = FALSE;
-            }
-            if (!ContinueModal()) {
-                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
-                return m_nModalResult;
-            }
-            const MSG& cur = AfxGetThreadState()->m_msgCur;
-            if (cur.message != WM_PAINT && cur.message != 0x0118) {
-                bIdle = TRUE;
-                lIdleCount = 0;
-            }
-        } while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
-    }
-}
-
-void CDialog::EndModalLoop(int nResult) {
-    m_nModalResult = nResult;
-    if (m_nFlags & WF_CONTINUEMODAL) {
-        m_nFlags &= ~WF_CONTINUEMODAL;
-        PostMessage(WM_NULL);  // wake the loop
-    }
-}
-
 void CDialog::EndDialog(int nResult) {
     if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL)) EndModalLoop(nResult);
     ::EndDialog(m_hWnd, nResult);

@@ -3,12 +3,8 @@
 #pragma once
 
 #include "base/cexception.h"
+#include "base/coledatetime.h"
 #include "win/wnd.h"
-
-// Flags of RunModalLoop
-#define MLF_NOIDLEMSG 0x0001
-#define MLF_NOKICKIDLE 0x0002
-#define MLF_SHOWONIDLE 0x0004
 
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
@@ -43,10 +39,6 @@ public:
     DWORD GetDefID() const { return (DWORD)::SendMessageA(m_hWnd, DM_GETDEFID, 0, 0); }
     void MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
 
-    virtual INT_PTR RunModalLoop(DWORD dwFlags = 0);
-    virtual BOOL ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
-    virtual void EndModalLoop(int nResult);
-
     LPCTSTR m_lpszTemplateName = nullptr;
     UINT m_nIDHelp = 0;
     LPCDLGTEMPLATE m_lpDialogTemplate = nullptr;
@@ -59,13 +51,9 @@ protected:
     LRESULT HandleInitDialog(WPARAM, LPARAM);
     void OnIdOk() { OnOK(); }
     void OnIdCancel() { OnCancel(); }
-    int m_nModalResult = -1;
 
     DECLARE_MESSAGE_MAP()
 };
-
-// Pumps one message through PreTranslateMessage; FALSE on WM_QUIT.
-BOOL AfxPumpMessage();
 
 class CUserException : public CException {
     DECLARE_DYNAMIC(CUserException)
@@ -87,27 +75,47 @@ public:
     [[noreturn]] void Fail();
 };
 
-// Exchange
+// Exchange.  Numbers in edit controls may have blanks around them; text
+// that does not parse, or does not fit the type, tells the user (the
+// framework's AFX_IDP_PARSE_* prompt) and fails the exchange.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, LPTSTR value, int nMaxLen);
+void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, short& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, WORD& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, long& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, LONGLONG& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, ULONGLONG& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, float& value);
+void DDX_Text(CDataExchange* pDX, int nIDC, COleDateTime& value);
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
 void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value);
+void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_Slider(CDataExchange* pDX, int nIDC, int& value);
+void DDX_Scroll(CDataExchange* pDX, int nIDC, int& value);
 
 // Validation (only when saving): a failure tells the user and calls Fail.
+// DDV_MaxChars also limits the edit control's text when loading, and
+// DDV_MinMaxSlider sets the slider's range.
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
+void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
+void DDV_MinMaxShort(CDataExchange* pDX, short value, short minVal, short maxVal);
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
 void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
 void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
 void DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal);
+void DDV_MinMaxLongLong(CDataExchange* pDX, LONGLONG value, LONGLONG minVal, LONGLONG maxVal);
+void DDV_MinMaxULongLong(CDataExchange* pDX, ULONGLONG value, ULONGLONG minVal, ULONGLONG maxVal);
+void DDV_MinMaxFloat(CDataExchange* pDX, const float& value, float minVal, float maxVal);
 void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);
+void DDV_MinMaxSlider(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal);

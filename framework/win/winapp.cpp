@@ -1,5 +1,7 @@
 #include "win/winapp.h"
 
+#include "win/afx_strings.h"
+
 #include <process.h>
 
 #include <cstdlib>
@@ -284,8 +286,7 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp) {
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
-    CString text;
-    text.LoadString(nIDPrompt);
+    CString text = AfxFrameworkString(nIDPrompt);
     return AfxMessageBox(text, nType, nIDHelp == static_cast<UINT>(-1) ? nIDPrompt : nIDHelp);
 }
 

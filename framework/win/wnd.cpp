@@ -6,6 +6,7 @@
 #include "win/menu.h"
 #include "win/winapp.h"
 
+#include <algorithm>
 #include <cstdio>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -154,9 +155,12 @@ void CWnd::DeleteTempMap() {
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
+    ASSERT(hWndNew != nullptr && m_hWnd == nullptr);
     if (hWndNew == nullptr || m_hWnd != nullptr) return FALSE;
     CHandleMap<CWnd>* map = afxMapHWND(TRUE);
-    if (CWnd* other = map->LookupPermanent(hWndNew); other && other != this) return FALSE;
+    CWnd* other = map->LookupPermanent(hWndNew);
+    ASSERT(other == nullptr || other == this);  // one object per window
+    if (other && other != this) return FALSE;
     m_hWnd = hWndNew;
     map->SetPermanent(hWndNew, this);
     return TRUE;
@@ -172,6 +176,7 @@ HWND CWnd::Detach() {
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
+    ASSERT(::IsWindow(hWnd));
     if (!::IsWindow(hWnd) || !Attach(hWnd)) return FALSE;
     PreSubclassWindow();
     WNDPROC oldProc = reinterpret_cast<WNDPROC>(
@@ -212,7 +217,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
                     int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam) {
-    if (m_hWnd != nullptr) return FALSE;  // already a window
+    ASSERT(m_hWnd == nullptr);  // already a window
+    if (m_hWnd != nullptr) return FALSE;
     CREATESTRUCTA cs = {};
     cs.dwExStyle = dwExStyle;
     cs.lpszClass = lpszClassName;
@@ -249,6 +255,13 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs) {
         if (cs.lpszClass == nullptr) return FALSE;
     }
     return TRUE;
+}
+
+void CWnd::OnFinalRelease() {
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+    else
+        PostNcDestroy();
 }
 
 void CWnd::PreSubclassWindow() {}
@@ -402,7 +415,11 @@ const MSG* CWnd::GetCurrentMessage() {
     return &state->m_lastSentMsg;
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG* pMsg) {
+    // Mouse messages show, move or hide the tool tip of windows that have them.
+    FilterToolTipMessage(pMsg, this);
+    return FALSE;
+}
 
 BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
     for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
@@ -443,6 +460,56 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     wndTemp.m_hWnd = nullptr;
 }
 
+INT_PTR CWnd::RunModalLoop(DWORD dwFlags) {
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
+    HWND hWndParent = ::GetParent(m_hWnd);
+    m_nFlags |= (WF_MODALLOOP | WF_CONTINUEMODAL);
+    MSG msg;
+    for (;;) {
+        while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (bShowIdle) {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = FALSE;
+            }
+            if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent && lIdleCount == 0)
+                ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
+            if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++)) bIdle = FALSE;
+        }
+        do {
+            if (!AfxPumpMessage()) {
+                ::PostQuitMessage(0);
+                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+                return -1;
+            }
+            if (bShowIdle && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) == FALSE) {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = FALSE;
+            }
+            if (!ContinueModal()) {
+                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+                return m_nModalResult;
+            }
+            const MSG& cur = AfxGetThreadState()->m_msgCur;
+            if (cur.message != WM_PAINT && cur.message != 0x0118) {
+                bIdle = TRUE;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}
+
+void CWnd::EndModalLoop(int nResult) {
+    m_nModalResult = nResult;
+    if (m_nFlags & WF_CONTINUEMODAL) {
+        m_nFlags &= ~WF_CONTINUEMODAL;
+        PostMessage(WM_NULL);  // wake the loop
+    }
+}
+
 // --- styles and relations --------------------------------------------------------
 
 BOOL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
@@ -468,6 +535,28 @@ BOOL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
     return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags);
+}
+
+int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const {
+    for (int nID = nIDFirstButton; nID <= nIDLastButton; ++nID)
+        if (IsDlgButtonChecked(nID)) return nID;
+    return 0;
+}
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const {
+    // The direct children first, then each child's descendants.
+    if (HWND hWndChild = ::GetDlgItem(m_hWnd, nID)) {
+        if (::GetTopWindow(hWndChild) == nullptr || !bOnlyPerm || FromHandlePermanent(hWndChild))
+            return bOnlyPerm ? FromHandlePermanent(hWndChild) : FromHandle(hWndChild);
+    }
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        if (::GetTopWindow(hWndChild) == nullptr) continue;
+        CWnd child(hWndChild);
+        CWnd* pFound = child.GetDescendantWindow(nID, bOnlyPerm);
+        child.m_hWnd = nullptr;
+        if (pFound) return pFound;
+    }
+    return nullptr;
 }
 
 CWnd* CWnd::GetOwner() const { return m_hWndOwner ? FromHandle(m_hWndOwner) : GetParent(); }
@@ -586,6 +675,44 @@ CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
 BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu ? pMenu->m_hMenu : nullptr); }
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
 
+int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+                         LPRECT lpRectUpdate, UINT flags) {
+    return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
+                            prgnUpdate ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : nullptr, lpRectUpdate,
+                            flags);
+}
+
+CScrollBar* CWnd::GetScrollBarCtrl(int) const { return nullptr; }
+
+void CWnd::EnableScrollBarCtrl(int nBar, BOOL bEnable) {
+    if (nBar == SB_BOTH) {
+        EnableScrollBarCtrl(SB_HORZ, bEnable);
+        EnableScrollBarCtrl(SB_VERT, bEnable);
+    } else if (CScrollBar* pScrollBar = GetScrollBarCtrl(nBar)) {
+        ::EnableWindow(reinterpret_cast<CWnd*>(pScrollBar)->m_hWnd, bEnable);
+    } else {
+        ShowScrollBar(nBar, bEnable);
+    }
+}
+
+int CWnd::GetScrollLimit(int nBar) {
+    int nMin = 0, nMax = 0;
+    GetScrollRange(nBar, &nMin, &nMax);
+    SCROLLINFO info;
+    if (GetScrollInfo(nBar, &info, SIF_PAGE)) nMax -= std::max<int>(static_cast<int>(info.nPage) - 1, 0);
+    return nMax;
+}
+
+void CWnd::CreateCaret(CBitmap* pBitmap) {
+    ::CreateCaret(m_hWnd, pBitmap ? static_cast<HBITMAP>(pBitmap->GetSafeHandle()) : nullptr, 0, 0);
+}
+
+CPoint CWnd::GetCaretPos() {
+    CPoint point;
+    ::GetCaretPos(&point);
+    return point;
+}
+
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) {
     lpScrollInfo->cbSize = sizeof(SCROLLINFO);
     lpScrollInfo->fMask = nMask;
@@ -652,6 +779,12 @@ void CWnd::OnNcDestroy() {
             pThread->m_pMainWnd = nullptr;
         }
         if (pThread->m_pActiveWnd == this) pThread->m_pActiveWnd = nullptr;
+    }
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_pLastHit == this) {  // the tool tip's tool was ours
+        pState->m_pLastHit = nullptr;
+        pState->m_nLastHit = -1;
+        pState->m_lastInfo.cbSize = 0;
     }
     WNDPROC procNow = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
     Default();

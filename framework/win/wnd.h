@@ -19,6 +19,8 @@ class CListBox;
 class CDataExchange;
 class CBrush;
 class CRgn;
+class CBitmap;
+class CToolTipCtrl;
 
 // Window-state flags (m_nFlags)
 #define WF_TOOLTIPS 0x0001
@@ -29,9 +31,21 @@ class CRgn;
 #define WF_OLECTLCONTAINER 0x0100
 #define WF_TRACKINGTOOLTIPS 0x0400
 
+// Flags a tool hit test may add to TOOLINFO::uFlags.
+#define TTF_NOTBUTTON 0x80000000L  // no status help when a button is pressed
+#define TTF_ALWAYSTIP 0x40000000L  // the tip shows even when the window is not active
+
+// Flags of RunModalLoop
+#define MLF_NOIDLEMSG 0x0001
+#define MLF_NOKICKIDLE 0x0002
+#define MLF_SHOWONIDLE 0x0004
+
 // Registers (once) a window class with these attributes; returns its name.
 LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
                             HICON hIcon = nullptr);
+// Pumps one message through PreTranslateMessage; FALSE on WM_QUIT.
+BOOL AfxPumpMessage();
+
 // The framework's window procedure for every window it attaches.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 // Calls pWnd->WindowProc with the thread's current message saved and restored.
@@ -98,7 +112,9 @@ public:
     // Calls PreTranslateMessage for hWnd's window and its parents up to hWndStop.
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     WNDPROC* GetSuperWndProcAddr() { return &m_pfnSuper; }
-    virtual void OnFinalRelease() {}
+    // The last reference gone: the window destroys itself (PostNcDestroy
+    // then does what the class does with a destroyed window).
+    void OnFinalRelease() override;
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
                                   BOOL bOnlyPerm = FALSE);
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
@@ -171,6 +187,19 @@ public:
     }
     void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+    void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton) {
+        ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
+    }
+    // The checked button of the range, or 0 when none is.
+    int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const;
+    CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const {
+        return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+    }
+    CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const {
+        return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+    }
+    // The child (at any depth) with that identifier, or null.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
     }
@@ -201,6 +230,7 @@ public:
     }
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
     void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
+    BOOL FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
     int SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
     static const CWnd wndTop;
@@ -240,6 +270,28 @@ public:
     static CWnd* GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     static CWnd* GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
+    BOOL DragDetect(POINT pt) const { return ::DragDetect(m_hWnd, pt); }
+
+    // The caret
+    void CreateCaret(CBitmap* pBitmap);
+    void CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
+    void CreateGrayCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, reinterpret_cast<HBITMAP>(1), nWidth, nHeight); }
+    static CPoint GetCaretPos();
+    static void SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
+    void HideCaret() { ::HideCaret(m_hWnd); }
+    void ShowCaret() { ::ShowCaret(m_hWnd); }
+
+    // Tool tips: with EnableToolTips, the mouse over the window asks
+    // OnToolHitTest which tool it is over, and a tip shows the tool's text
+    // (LPSTR_TEXTCALLBACK: asked of the window with TTN_NEEDTEXT).
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    // The tool under point (client coordinates) filled into pTI, and its
+    // identifier; -1 when none.  By default: the child window there.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
+    // Shows, moves or hides the thread's tip for a mouse message (called by
+    // PreTranslateMessage while tool tips are enabled).
+    static void FilterToolTipMessage(MSG* pMsg, CWnd* pWnd);
+    static void CancelToolTips(BOOL bKeys = FALSE);
 
     // Timers
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr) {
@@ -270,6 +322,18 @@ public:
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr) {
         ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
     }
+    int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+                       LPRECT lpRectUpdate, UINT flags);
+    BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH) {
+        return ::EnableScrollBar(m_hWnd, nSBFlags, nArrowFlags);
+    }
+    // The scroll bar control that stands in for the window's own (a
+    // splitter's, a view's); this class has none.
+    virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
+    // Enables a scroll bar control, or shows or hides the window's own bar.
+    void EnableScrollBarCtrl(int nBar, BOOL bEnable = TRUE);
+    // The highest position the thumb can reach (the range less the page).
+    int GetScrollLimit(int nBar);
 
     // Properties, icons, dialog data
     HICON SetIcon(HICON hIcon, BOOL bBigIcon) {
@@ -284,7 +348,15 @@ public:
     HWND m_hWndOwner = nullptr;   // owner set with SetOwner (null: the parent)
     UINT m_nFlags = 0;
 
+    // Modal loops of windows that are not dialogs as well: RunModalLoop runs
+    // until EndModalLoop, whose result it returns.
+    virtual INT_PTR RunModalLoop(DWORD dwFlags = 0);
+    virtual BOOL ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
+    virtual void EndModalLoop(int nResult);
+
 protected:
+    int m_nModalResult = -1;
+
     // Default handlers: each passes the message on to the window's previous
     // procedure, except those that reflect a child's message back to it.
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

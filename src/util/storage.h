@@ -8,20 +8,6 @@
 
 #include <objbase.h>
 
-#ifndef KX_HAVE_CFILESTATUS
-#define KX_HAVE_CFILESTATUS
-// The status of a file or stream, with the framework's field names.
-struct CFileStatus {
-    COleDateTime m_ctime;  // creation
-    COleDateTime m_mtime;  // last modification
-    COleDateTime m_atime;  // last access
-    ULONGLONG m_size = 0;
-    BYTE m_attribute = 0;
-    BYTE _m_padding = 0;
-    TCHAR m_szFullName[MAX_PATH] = {};
-};
-#endif
-
 class CKXStorage {
 public:
     // Creates the sub-storage lpszName of pParent.  Unless bKeep is set the

@@ -21,27 +21,7 @@ bool ForEachElement(IStorage* pStg, UINT nType, Fn fn) {
     return stopped;
 }
 
-COleDateTime FromFileTime(const FILETIME& ft) {
-    SYSTEMTIME st;
-    if ((ft.dwLowDateTime == 0 && ft.dwHighDateTime == 0) || !::FileTimeToSystemTime(&ft, &st)) {
-        COleDateTime none;
-        none.SetStatus(COleDateTime::null);
-        return none;
-    }
-    return COleDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
-}
-
-bool ToFileTime(const COleDateTime& dt, FILETIME* pft) {
-    if (dt.GetStatus() != COleDateTime::valid) return false;
-    SYSTEMTIME st = {};
-    st.wYear = static_cast<WORD>(dt.GetYear());
-    st.wMonth = static_cast<WORD>(dt.GetMonth());
-    st.wDay = static_cast<WORD>(dt.GetDay());
-    st.wHour = static_cast<WORD>(dt.GetHour());
-    st.wMinute = static_cast<WORD>(dt.GetMinute());
-    st.wSecond = static_cast<WORD>(dt.GetSecond());
-    return ::SystemTimeToFileTime(&st, pft) != FALSE;
-}
+CTime FromFileTime(const FILETIME& ft) { return CTime::IsValidFILETIME(ft) ? CTime(ft) : CTime(); }
 
 }  // namespace
 
@@ -105,7 +85,8 @@ BOOL CKXStorage::SetStreamStatus(LPCTSTR lpszName, const CFileStatus& status, IS
     pStream->Release();
     if (FAILED(hr)) return FALSE;
     FILETIME c, a, m;
-    bool hc = ToFileTime(status.m_ctime, &c), ha = ToFileTime(status.m_atime, &a), hm = ToFileTime(status.m_mtime, &m);
+    bool hc = AfxTimeToFileTime(status.m_ctime, &c), ha = AfxTimeToFileTime(status.m_atime, &a),
+         hm = AfxTimeToFileTime(status.m_mtime, &m);
     if (hc || ha || hm)  // not every storage keeps times for streams: not a failure
         pStg->SetElementTimes(name.text, hc ? &c : nullptr, ha ? &a : nullptr, hm ? &m : nullptr);
     return TRUE;

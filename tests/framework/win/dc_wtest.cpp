@@ -163,3 +163,66 @@ TEST_F(DCTest, ContextOwnershipAndTemporaries) {
         ASSERT_TRUE(client.m_hDC && window.m_hDC);
     }
 }
+
+// A drag frame is drawn by inverting; drawn again with the last rectangle it
+// moves: what the two frames do not share is inverted back.
+TEST_F(DCTest, DragFrameMovesWithoutLeavingATrace) {
+    CBrush white(kWhite);
+    kxtest::Capture first, moved;
+    kxtest::Capture cap = kxtest::Render(40, 30, [&](HDC hdc) {
+        CDC* pDC = CDC::FromHandle(hdc);
+        pDC->FillSolidRect(CRect(0, 0, 40, 30), RGB(0, 0, 0));
+        const CRect a(4, 4, 20, 16), b(8, 6, 30, 24);
+        pDC->DrawDragRect(a, CSize(2, 2), nullptr, CSize(0, 0), &white);
+        first = kxtest::CaptureDC(hdc, CRect(0, 0, 40, 30));
+        pDC->DrawDragRect(b, CSize(2, 2), a, CSize(2, 2), &white);
+    });
+    EXPECT_RECT_COLOUR(first, CRect(4, 4, 20, 6), kWhite);  // the top of the frame, 2 thick
+    EXPECT_RECT_COLOUR(first, CRect(6, 6, 18, 14), RGB(0, 0, 0));
+    // Only the second frame is left.
+    EXPECT_RECT_COLOUR(cap, CRect(8, 6, 30, 8), kWhite);
+    EXPECT_RECT_COLOUR(cap, CRect(28, 6, 30, 24), kWhite);
+    EXPECT_RECT_COLOUR(cap, CRect(4, 4, 8, 16), RGB(0, 0, 0));    // the old left edge is gone
+    EXPECT_RECT_COLOUR(cap, CRect(10, 14, 20, 16), RGB(0, 0, 0));  // the old bottom edge inside the new frame
+    EXPECT_RECT_COLOUR(cap, CRect(10, 8, 28, 22), RGB(0, 0, 0));
+
+    // The default brush is the halftone checkerboard.
+    kxtest::Capture half = kxtest::Render(8, 8, [&](HDC hdc) {
+        CDC* pDC = CDC::FromHandle(hdc);
+        pDC->FillRect(CRect(0, 0, 8, 8), CDC::GetHalftoneBrush());
+    });
+    EXPECT_NE(half.At(0, 0), half.At(1, 0));
+    EXPECT_EQ(half.At(0, 0), half.At(1, 1));
+    EXPECT_EQ(CDC::GetHalftoneBrush()->m_hObject, CDC::GetHalftoneBrush()->m_hObject);
+}
+
+TEST_F(DCTest, HimetricSizesAndPaths) {
+    kxtest::Capture cap = kxtest::Render(20, 20, [&](HDC hdc) {
+        CDC* pDC = CDC::FromHandle(hdc);
+        const int dpi = pDC->GetDeviceCaps(LOGPIXELSX);
+        CSize size(dpi, dpi / 2);
+        pDC->DPtoHIMETRIC(&size);
+        EXPECT_EQ(size, CSize(2540, 1270));  // an inch, half an inch
+        pDC->HIMETRICtoDP(&size);
+        EXPECT_EQ(size, CSize(dpi, dpi / 2));
+        pDC->SetMapMode(MM_LOMETRIC);  // constrained: through the physical inch
+        CSize lometric(100, 100);      // 10 mm
+        pDC->LPtoHIMETRIC(&lometric);
+        EXPECT_NEAR(lometric.cx, 1000, 20);
+        pDC->SetMapMode(MM_TEXT);
+
+        CBrush red(kRed);
+        CBrush* pOld = pDC->SelectObject(&red);
+        CPen* pOldPen = static_cast<CPen*>(pDC->SelectStockObject(NULL_PEN));
+        ASSERT_TRUE(pDC->BeginPath());
+        POINT triangle[] = {{2, 2}, {18, 2}, {2, 18}};
+        pDC->Polygon(triangle, 3);
+        ASSERT_TRUE(pDC->EndPath());
+        EXPECT_GT(pDC->GetPath(nullptr, nullptr, 0), 0);
+        ASSERT_TRUE(pDC->FillPath());
+        pDC->SelectObject(pOld);
+        pDC->SelectObject(pOldPen);
+    });
+    EXPECT_PIXEL(cap, 4, 4, kRed);
+    EXPECT_PIXEL(cap, 16, 16, kWhite);
+}

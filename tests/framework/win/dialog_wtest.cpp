@@ -1,6 +1,11 @@
-// Dialogs from templates, modal and modeless, and dialog data exchange.
+// Dialogs from templates, modal and modeless, dialog data exchange with
+// every kind of field, and the routing of commands a dialog leaves.
 #include "win/afxwin.h"
 
+#include <afxcmn.h>
+#include <afxdtctl.h>
+
+#include "support/dialog_template.h"
 #include "support/pump.h"
 
 #include <gtest/gtest.h>
@@ -10,55 +15,15 @@
 
 namespace dialog_test {
 
-// Builds an in-memory dialog template: an edit (id 100), a second edit
-// (id 101), a check box (id 102) and an OK button.
-class TemplateBuilder {
-public:
-    TemplateBuilder() {
-        DLGTEMPLATE t = {};
-        t.style = DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-        t.cdit = 4;
-        t.cx = 200;
-        t.cy = 100;
-        Append(&t, sizeof t);
-        Word(0);  // no menu
-        Word(0);  // default class
-        Text("Test dialog");
-        Word(8);
-        Text("MS Shell Dlg");
-        Item(100, 0x0081, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 10, 80, 12, "");
-        Item(101, 0x0081, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 30, 80, 12, "");
-        Item(102, 0x0080, BS_AUTOCHECKBOX | WS_TABSTOP, 10, 50, 80, 12, "Check");
-        Item(IDOK, 0x0080, BS_DEFPUSHBUTTON | WS_TABSTOP, 100, 70, 50, 14, "OK");
+// An edit (id 100), a second edit (id 101), a check box (id 102) and an
+// OK button.
+struct TemplateBuilder : kxtest::DialogTemplate {
+    TemplateBuilder() : DialogTemplate("Test dialog", 200, 100) {
+        Add(100, kEdit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 10, 80, 12);
+        Add(101, kEdit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 30, 80, 12);
+        Add(102, kButton, BS_AUTOCHECKBOX | WS_TABSTOP, 10, 50, 80, 12, "Check");
+        Add(IDOK, kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, 100, 70, 50, 14, "OK");
     }
-    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_data.data()); }
-
-private:
-    void Append(const void* p, size_t n) {
-        const WORD* w = static_cast<const WORD*>(p);
-        m_data.insert(m_data.end(), w, w + n / 2);
-    }
-    void Word(WORD w) { m_data.push_back(w); }
-    void Text(const char* s) {
-        while (*s) m_data.push_back(static_cast<WORD>(*s++));
-        m_data.push_back(0);
-    }
-    void Item(WORD id, WORD atom, DWORD style, short x, short y, short cx, short cy, const char* text) {
-        if (m_data.size() % 2) m_data.push_back(0);  // DWORD alignment
-        DLGITEMTEMPLATE item = {};
-        item.style = style | WS_CHILD | WS_VISIBLE;
-        item.x = x;
-        item.y = y;
-        item.cx = cx;
-        item.cy = cy;
-        item.id = id;
-        Append(&item, sizeof item);
-        Word(0xFFFF);
-        Word(atom);
-        Text(text);
-        Word(0);  // no creation data
-    }
-    std::vector<WORD> m_data;
 };
 
 class CPromptRecordingApp : public CWinApp {
@@ -153,4 +118,173 @@ TEST(CDialogTest, DoModalRunsItsOwnLoopUntilEndDialog) {
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_name, "initial");  // OnOK saved the data back
     EXPECT_EQ(dlg.m_edit.m_hWnd, nullptr);
+}
+
+namespace dialog_test {
+
+// One field of every kind the exchange knows.
+struct TypesTemplate : kxtest::DialogTemplate {
+    TypesTemplate() : DialogTemplate("Types", 300, 200) {
+        const char* const names[] = {"byte", "short", "uint", "longlong", "ulonglong", "float", "double", "date"};
+        for (WORD i = 0; i < 8; ++i) Add(200 + i, kEdit, WS_BORDER | ES_AUTOHSCROLL, 10, 10 + 14 * i, 80, 12, names[i]);
+        Add(220, kComboBox, CBS_DROPDOWN | WS_VSCROLL, 100, 10, 80, 60);
+        Add(221, kScrollBar, SBS_HORZ, 100, 30, 80, 10);
+        Add(222, kButton, BS_AUTORADIOBUTTON | WS_GROUP, 100, 45, 40, 10, "a");
+        Add(223, kButton, BS_AUTORADIOBUTTON, 100, 55, 40, 10, "b");
+        Add(224, kButton, BS_AUTORADIOBUTTON, 100, 65, 40, 10, "c");
+        Add(225, kStatic, WS_GROUP, 100, 75, 10, 10);
+        Add(226, DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT | DTS_SHOWNONE, 100, 90, 80, 12);
+        Add(227, WC_IPADDRESSA, 0, 100, 105, 100, 12);
+    }
+};
+
+class CTypesDialog : public CDialog {
+public:
+    BYTE m_byte = 200;
+    short m_short = -300;
+    UINT m_uint = 4000000000u;
+    LONGLONG m_longlong = -9000000000LL;
+    ULONGLONG m_ulonglong = 18000000000000000000ULL;
+    float m_float = 0.25f;
+    double m_double = 0.5;
+    COleDateTime m_date = COleDateTime(2001, 2, 3, 0, 0, 0);
+    CString m_combo = "two";
+    int m_scroll = 7;
+    int m_radio = 1;
+    COleDateTime m_picked = COleDateTime(2010, 5, 6, 0, 0, 0);
+    DWORD m_address = 0xC0A80001;  // 192.168.0.1
+    BOOL m_bMissingControl = FALSE;
+
+    BOOL OnInitDialog() override {
+        ::SendDlgItemMessageA(m_hWnd, 220, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("one"));
+        ::SendDlgItemMessageA(m_hWnd, 220, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("two"));
+        ::SendDlgItemMessageA(m_hWnd, 220, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("twofold"));
+        ::SetScrollRange(::GetDlgItem(m_hWnd, 221), SB_CTL, 0, 20, FALSE);
+        return CDialog::OnInitDialog();
+    }
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Text(pDX, 200, m_byte);
+        DDX_Text(pDX, 201, m_short);
+        DDX_Text(pDX, 202, m_uint);
+        DDX_Text(pDX, 203, m_longlong);
+        DDX_Text(pDX, 204, m_ulonglong);
+        DDX_Text(pDX, 205, m_float);
+        DDX_Text(pDX, 206, m_double);
+        DDV_MinMaxDouble(pDX, m_double, 0.0, 1.0);
+        DDX_Text(pDX, 207, m_date);
+        DDX_CBStringExact(pDX, 220, m_combo);
+        DDX_Scroll(pDX, 221, m_scroll);
+        DDX_Radio(pDX, 222, m_radio);
+        DDX_DateTimeCtrl(pDX, 226, m_picked);
+        DDX_IPAddress(pDX, 227, m_address);
+        if (m_bMissingControl) DDX_Text(pDX, 999, m_combo);
+    }
+};
+
+class CRoutingApp : public CWinApp {
+public:
+    CRoutingApp() : CWinApp("KXRoutingTest") {}
+    int m_nAbout = 0;
+    int m_nUpdates = 0;
+    std::vector<CString> m_prompts;
+    void OnAbout() { ++m_nAbout; }
+    void OnUpdateAbout(CCmdUI* pCmdUI) {
+        ++m_nUpdates;
+        pCmdUI->Enable(TRUE);
+    }
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override {
+        m_prompts.push_back(lpszPrompt);
+        return IDOK;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CRoutingApp, CWinApp)
+    ON_COMMAND(ID_APP_ABOUT, OnAbout)
+    ON_UPDATE_COMMAND_UI(ID_APP_ABOUT, OnUpdateAbout)
+    ON_COMMAND(IDOK, OnAbout)  // a button identifier: never routed here
+END_MESSAGE_MAP()
+
+}  // namespace dialog_test
+
+TEST(CDialogTest, EveryKindOfFieldExchangesAndBadTextTellsTheUser) {
+    AfxInitCommonControls();
+    CPromptRecordingApp app;
+    TypesTemplate tmpl;
+    CTypesDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get()));
+    const std::pair<int, const char*> loaded[] = {{200, "200"},
+                                                  {201, "-300"},
+                                                  {202, "4000000000"},
+                                                  {203, "-9000000000"},
+                                                  {204, "18000000000000000000"},
+                                                  {205, "0.25"},
+                                                  {206, "0.5"},
+                                                  {220, "two"}};
+    for (const auto& [id, text] : loaded) EXPECT_EQ(ItemText(dlg, id), text) << id;
+    EXPECT_EQ(::SendDlgItemMessageA(dlg.m_hWnd, 220, CB_GETCURSEL, 0, 0), 1);  // "two", not "twofold"
+    EXPECT_EQ(::GetScrollPos(::GetDlgItem(dlg.m_hWnd, 221), SB_CTL), 7);
+    EXPECT_EQ(dlg.GetCheckedRadioButton(222, 224), 223);
+
+    dlg.SetDlgItemText(200, " 255 ");
+    dlg.SetDlgItemText(201, "-32768");
+    dlg.SetDlgItemText(204, "1");
+    dlg.CheckRadioButton(222, 224, 224);
+    ::SetScrollPos(::GetDlgItem(dlg.m_hWnd, 221), SB_CTL, 12, FALSE);
+    ::SendDlgItemMessageA(dlg.m_hWnd, 227, IPM_SETADDRESS, 0, MAKEIPADDRESS(10, 0, 0, 2));
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.m_byte, 255);
+    EXPECT_EQ(dlg.m_short, -32768);
+    EXPECT_EQ(dlg.m_ulonglong, 1u);
+    EXPECT_EQ(dlg.m_radio, 2);
+    EXPECT_EQ(dlg.m_scroll, 12);
+    EXPECT_EQ(dlg.m_address, static_cast<DWORD>(MAKEIPADDRESS(10, 0, 0, 2)));
+    EXPECT_EQ(dlg.m_date, COleDateTime(2001, 2, 3, 0, 0, 0));
+    EXPECT_EQ(dlg.m_picked.GetYear(), 2010);
+    EXPECT_EQ(dlg.m_picked.GetDay(), 6);
+
+    // Text a field's type cannot hold: the framework's prompt, the focus on the field.
+    const struct {
+        int id;
+        const char* text;
+        const char* prompt;
+    } bad[] = {
+        {200, "256", "Please enter an integer between 0 and 255."},
+        {201, "40000", "Please enter an integer."},
+        {202, "-1", "Please enter a positive integer."},
+        {205, "1e99", "Please enter a number."},
+        {206, "1.5", "Please enter a number between 0 and 1."},
+        {207, "no date", "Please enter a date and/or time."},
+    };
+    for (const auto& b : bad) {
+        CString good = ItemText(dlg, b.id);
+        dlg.SetDlgItemText(b.id, b.text);
+        app.m_prompts.clear();
+        EXPECT_FALSE(dlg.UpdateData(TRUE)) << b.id;
+        ASSERT_EQ(app.m_prompts.size(), 1u) << b.id;
+        EXPECT_EQ(app.m_prompts[0], b.prompt);
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, b.id));
+        dlg.SetDlgItemText(b.id, good);
+    }
+
+    // Another failure than a validation is reported as the exception's message.
+    dlg.m_bMissingControl = TRUE;
+    app.m_prompts.clear();
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    ASSERT_EQ(app.m_prompts.size(), 1u);
+    EXPECT_EQ(app.m_prompts[0], "Unsupported operation was attempted.");
+    dlg.DestroyWindow();
+}
+
+TEST(CDialogTest, CommandsTheDialogLeavesGoToTheApplication) {
+    CRoutingApp app;
+    TemplateBuilder tmpl;
+    CDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get()));
+    dlg.SendMessage(WM_COMMAND, ID_APP_ABOUT);
+    EXPECT_EQ(app.m_nAbout, 1);
+    EXPECT_EQ(app.m_nUpdates, 1);  // the command's state was asked first
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(100, EN_CHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, 100)));
+    dlg.SendMessage(WM_COMMAND, IDOK);  // the dialog's own button, handled by the dialog
+    EXPECT_EQ(app.m_nAbout, 1);
+    dlg.DestroyWindow();
 }

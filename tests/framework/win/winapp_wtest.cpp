@@ -1,10 +1,16 @@
 // The application object's profile functions, in the registry and in an INI
-// file, and resources found through the extension-module chain.
+// file, and resources found through the extension-module chain; the message
+// loop with idle processing and its exit code, user-interface threads with
+// thread message maps, temporary-wrapper locks, wait cursors and reference
+// counts.
 #include "win/afxwin.h"
+
+#include "support/assert_capture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -149,4 +155,191 @@ TEST(ResourceChain, AModulesClassesLiveInItsOwnRecord) {
     }
     EXPECT_EQ(CRuntimeClass::FromName("CModuleClass"), nullptr);
     AfxTermExtensionModule(module);
+}
+
+// --- the message loop, threads and the application's other services -----------
+
+namespace winapp_loop_test {
+
+std::vector<LONG> g_idleCounts;
+
+// Idle processing counts up until it says it has no more to do; the first
+// time it runs dry it posts the window a message that quits with code 7.
+class CLoopApp : public CWinApp {
+public:
+    CLoopApp() : CWinApp("KXLoopTest") {}
+    BOOL OnIdle(LONG lCount) override {
+        g_idleCounts.push_back(lCount);
+        CWinApp::OnIdle(lCount);
+        if (lCount < 2) return TRUE;
+        if (!m_bPosted && m_pMainWnd) m_pMainWnd->PostMessage(WM_APP);
+        m_bPosted = true;
+        return FALSE;
+    }
+    bool m_bPosted = false;
+};
+
+class CQuitWnd : public CWnd {
+public:
+    int m_nExitCode = 0;
+    LRESULT OnApp(WPARAM, LPARAM) {
+        if (m_nExitCode)
+            ::PostQuitMessage(m_nExitCode);
+        else
+            DestroyWindow();  // the main window going ends the loop
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CQuitWnd, CWnd)
+    ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
+// A user-interface thread made from its run-time class, with a thread
+// message map.
+std::vector<std::string> g_threadLog;
+UINT g_pingMessage = ::RegisterWindowMessageA("KXThreadPing");
+
+class CPingThread : public CWinThread {
+    DECLARE_DYNCREATE(CPingThread)
+public:
+    BOOL InitInstance() override {
+        g_threadLog.push_back("InitInstance");
+        return TRUE;
+    }
+    int ExitInstance() override {
+        g_threadLog.push_back("ExitInstance");
+        return CWinThread::ExitInstance();
+    }
+    void OnAdd(WPARAM wParam, LPARAM lParam) {
+        g_threadLog.push_back("add " + std::to_string(wParam + lParam));
+    }
+    void OnPing(WPARAM wParam, LPARAM) {
+        g_threadLog.push_back("ping");
+        ::PostQuitMessage(static_cast<int>(wParam));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CPingThread, CWinThread)
+BEGIN_MESSAGE_MAP(CPingThread, CWinThread)
+    ON_THREAD_MESSAGE(WM_APP + 5, OnAdd)
+    ON_REGISTERED_THREAD_MESSAGE(g_pingMessage, OnPing)
+END_MESSAGE_MAP()
+
+class CCounted : public CCmdTarget {
+public:
+    static int s_nFinal;
+    void OnFinalRelease() override {
+        ++s_nFinal;
+        CCmdTarget::OnFinalRelease();
+    }
+};
+int CCounted::s_nFinal = 0;
+
+}  // namespace winapp_loop_test
+
+using namespace winapp_loop_test;
+
+TEST(CWinAppLoop, IdleCountsUpUntilDoneAndTheQuitCodeIsTheExitCode) {
+    CLoopApp app;
+    CQuitWnd wnd;
+    wnd.m_nExitCode = 7;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "main", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    app.m_pMainWnd = &wnd;
+    g_idleCounts.clear();
+    EXPECT_EQ(app.Run(), 7);
+    // Idle ran 0, 1, 2 and stopped; WM_QUIT then ended the loop without more idle.
+    EXPECT_EQ(g_idleCounts, (std::vector<LONG>{0, 1, 2}));
+    app.m_pMainWnd = nullptr;  // not the main window any more: its end posts no quit
+    wnd.DestroyWindow();
+}
+
+TEST(CWinAppLoop, DestroyingTheMainWindowEndsTheLoopWithZero) {
+    CLoopApp app;
+    CQuitWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "main", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    app.m_pMainWnd = &wnd;
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+
+    // Another window going changes nothing.
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    other.DestroyWindow();
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST(CWinAppLoop, AThreadFromItsClassRunsItsLoopAndThreadMessageMap) {
+    g_threadLog.clear();
+    CWinThread* pThread = AfxBeginThread(RUNTIME_CLASS(CPingThread), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE(pThread, nullptr);
+    ASSERT_TRUE(pThread->IsKindOf(RUNTIME_CLASS(CPingThread)));
+    pThread->m_bAutoDelete = FALSE;
+    pThread->ResumeThread();
+    // The thread has a queue once its loop has started.
+    DWORD start = ::GetTickCount();
+    while (!pThread->PostThreadMessage(WM_APP + 5, 2, 3) && ::GetTickCount() - start < 5000) ::Sleep(5);
+    ASSERT_TRUE(pThread->PostThreadMessage(g_pingMessage, 9, 0));
+    ASSERT_EQ(::WaitForSingleObject(pThread->m_hThread, 5000), WAIT_OBJECT_0);
+    DWORD dwExitCode = 0;
+    ::GetExitCodeThread(pThread->m_hThread, &dwExitCode);
+    EXPECT_EQ(dwExitCode, 9u);
+    EXPECT_EQ(g_threadLog, (std::vector<std::string>{"InitInstance", "add 5", "ping", "ExitInstance"}));
+    delete pThread;
+
+    // A class that is not a thread makes no thread.
+    EXPECT_ASSERTS(EXPECT_EQ(AfxBeginThread(RUNTIME_CLASS(CWnd)), nullptr));
+}
+
+TEST(CWinAppLoop, LockedTemporaryWrappersSurviveIdleTime) {
+    CLoopApp app;
+    CWnd* pTemp = CWnd::FromHandle(::GetDesktopWindow());
+    ASSERT_NE(pTemp, nullptr);
+    AfxLockTempMaps();
+    AfxLockTempMaps();
+    app.CWinApp::OnIdle(1);
+    EXPECT_EQ(afxMapHWND()->LookupTemporary(::GetDesktopWindow()), pTemp);
+    EXPECT_FALSE(AfxUnlockTempMaps());  // still locked once
+    EXPECT_TRUE(AfxUnlockTempMaps());
+    EXPECT_EQ(afxMapHWND()->LookupTemporary(::GetDesktopWindow()), nullptr);
+    EXPECT_ASSERTS(EXPECT_FALSE(AfxUnlockTempMaps()));  // no lock left
+}
+
+TEST(CWinAppLoop, WaitCursorsNestAndTheLastEndRestores) {
+    CLoopApp app;
+    HCURSOR hArrow = ::LoadCursorA(nullptr, IDC_ARROW);
+    HCURSOR hWait = ::LoadCursorA(nullptr, IDC_WAIT);
+    ::SetCursor(hArrow);
+    {
+        CWaitCursor outer;
+        EXPECT_EQ(::GetCursor(), hWait);
+        app.BeginWaitCursor();
+        ::SetCursor(hArrow);  // a message box, say
+        app.RestoreWaitCursor();
+        EXPECT_EQ(::GetCursor(), hWait);
+        app.EndWaitCursor();
+        EXPECT_EQ(::GetCursor(), hWait);  // the outer wait is still on
+        EXPECT_EQ(app.m_nWaitCursorCount, 1);
+    }
+    EXPECT_EQ(::GetCursor(), hArrow);
+    EXPECT_EQ(app.m_nWaitCursorCount, 0);
+}
+
+TEST(CCmdTargetRefs, TheLastReleaseDeletesAndExtraReleasesAssert) {
+    CCounted::s_nFinal = 0;
+    CCounted* p = new CCounted;
+    EXPECT_EQ(p->InternalAddRef(), 2u);
+    EXPECT_EQ(p->ExternalAddRef(), 3u);
+    EXPECT_EQ(p->InternalRelease(), 2u);
+    EXPECT_EQ(p->ExternalRelease(), 1u);
+    EXPECT_EQ(CCounted::s_nFinal, 0);
+    EXPECT_EQ(p->InternalRelease(), 0u);
+    EXPECT_EQ(CCounted::s_nFinal, 1);
+
+    CCounted onStack;
+    onStack.m_dwRef = 0;
+    EXPECT_ASSERTS(EXPECT_EQ(onStack.InternalRelease(), 0u));
+    EXPECT_EQ(CCounted::s_nFinal, 1);
 }

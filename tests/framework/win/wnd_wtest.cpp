@@ -1,12 +1,14 @@
 // Message maps, reflection, subclassing, pre-translation and the handle map.
 #include "win/afxwin.h"
 
+#include "support/assert_capture.h"
 #include "support/gdi_leak.h"
 #include "support/host_window.h"
 #include "support/pump.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -116,6 +118,34 @@ public:
     }
 };
 
+// Answers the tip text of its children (TTN_NEEDTEXT from the shared tip).
+class CTipWnd : public CWnd {
+public:
+    BOOL OnNeedText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
+        NMTTDISPINFOA* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
+        snprintf(pInfo->szText, sizeof pInfo->szText, "tip %d", ::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)));
+        *pResult = 0;
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CTipWnd, CWnd)
+    ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnNeedText)
+END_MESSAGE_MAP()
+
+// Runs its own modal loop until a posted message ends it.
+class CModalWnd : public CWnd {
+public:
+    LRESULT OnApp(WPARAM wParam, LPARAM) {
+        EndModalLoop(static_cast<int>(wParam));
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CModalWnd, CWnd)
+    ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
 size_t PermanentCount() {
     CHandleMap<CWnd>* map = afxMapHWND();
     return map ? map->GetPermanentCount() : 0;
@@ -177,7 +207,7 @@ TEST_F(WndTest, SubclassDlgItemCallsPreSubclassOnceAndRestoresTheProcedure) {
     EXPECT_EQ(wnd.m_presubclass, 1);
     EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(edit, GWLP_WNDPROC), AfxGetAfxWndProc());
     CCountingEdit again;
-    EXPECT_FALSE(again.SubclassWindow(edit));  // already attached elsewhere
+    EXPECT_ASSERTS(EXPECT_FALSE(again.SubclassWindow(edit)));  // already attached elsewhere
     wnd.SetWindowText("typed");
     CString text;
     wnd.GetWindowText(text);
@@ -287,3 +317,84 @@ TEST_F(WndTest, HandleMapsEmptyAgainAndPaintingLeaksNothing) {
     EXPECT_GE(wnd.m_paints, 300);
 }
 
+
+TEST_F(WndTest, RadioGroupsDescendantsAndScrollLimits) {
+    CWnd parent;
+    ASSERT_TRUE(parent.Create(nullptr, "", WS_VISIBLE | WS_VSCROLL, CRect(0, 0, 300, 200), CWnd::FromHandle(hwnd()), 1));
+    for (int nID = 201; nID <= 203; ++nID)
+        ::CreateWindowExA(0, "BUTTON", "r", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 0, (nID - 200) * 20, 60, 18,
+                          parent.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID)), nullptr, nullptr);
+    EXPECT_EQ(parent.GetCheckedRadioButton(201, 203), 0);
+    parent.CheckRadioButton(201, 203, 202);
+    EXPECT_EQ(parent.GetCheckedRadioButton(201, 203), 202);
+    parent.CheckRadioButton(201, 203, 203);
+    EXPECT_EQ(parent.IsDlgButtonChecked(202), 0u);
+    EXPECT_EQ(parent.GetCheckedRadioButton(201, 203), 203);
+
+    // A grandchild is found by its identifier, a temporary one only when asked for any.
+    HWND hBox = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 100, 0, 50, 50, parent.m_hWnd,
+                                  reinterpret_cast<HMENU>(300), nullptr, nullptr);
+    HWND hInner = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, hBox, reinterpret_cast<HMENU>(301),
+                                    nullptr, nullptr);
+    ASSERT_NE(parent.GetDescendantWindow(301), nullptr);
+    EXPECT_EQ(parent.GetDescendantWindow(301)->m_hWnd, hInner);
+    EXPECT_EQ(parent.GetDescendantWindow(301, TRUE), nullptr);
+    EXPECT_EQ(parent.GetDescendantWindow(999), nullptr);
+
+    // The limit of a bar is its range less the page.
+    SCROLLINFO si = {sizeof si, SIF_RANGE | SIF_PAGE, 0, 100, 10, 0, 0};
+    parent.SetScrollInfo(SB_VERT, &si);
+    EXPECT_EQ(parent.GetScrollLimit(SB_VERT), 91);
+    parent.EnableScrollBarCtrl(SB_VERT, FALSE);  // no control: the window's own bar goes
+    EXPECT_FALSE(parent.GetStyle() & WS_VSCROLL);
+}
+
+TEST_F(WndTest, ToolTipsFollowTheToolUnderTheMouse) {
+    CTipWnd parent;
+    ASSERT_TRUE(parent.Create(nullptr, "", WS_VISIBLE, CRect(0, 0, 300, 200), CWnd::FromHandle(hwnd()), 1));
+    HWND hButton = ::CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, 10, 10, 60, 20, parent.m_hWnd,
+                                     reinterpret_cast<HMENU>(42), nullptr, nullptr);
+    auto hover = [&](HWND hWndTarget, POINT ptClient) {
+        MSG msg = {hWndTarget, WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y), ::GetTickCount(), ptClient};
+        ::ClientToScreen(hWndTarget, &msg.pt);
+        CWnd::FilterToolTipMessage(&msg, &parent);
+    };
+    hover(hButton, {5, 5});
+    EXPECT_EQ(AfxGetThreadState()->m_pToolTip, nullptr);  // tool tips are not on yet
+
+    parent.EnableToolTips();
+    hover(hButton, {5, 5});
+    CToolTipCtrl* pTip = AfxGetThreadState()->m_pToolTip;
+    ASSERT_NE(pTip, nullptr);
+    EXPECT_EQ(::GetWindow(pTip->m_hWnd, GW_OWNER), parent.GetParentOwner()->m_hWnd);
+    ASSERT_EQ(pTip->GetToolCount(), 1);
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ASSERT_TRUE(pTip->SendMessage(TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)));
+    EXPECT_EQ(ti.hwnd, parent.m_hWnd);
+    EXPECT_EQ(ti.uId, reinterpret_cast<UINT_PTR>(hButton));
+    EXPECT_TRUE(ti.uFlags & TTF_IDISHWND);
+    EXPECT_EQ(AfxGetThreadState()->m_nLastHit, 42);
+
+    // The tip's text comes from the window's TTN_NEEDTEXT handler.
+    NMTTDISPINFOA info = {};
+    info.hdr = {pTip->m_hWnd, reinterpret_cast<UINT_PTR>(hButton), static_cast<UINT>(TTN_NEEDTEXTA)};
+    info.uFlags = TTF_IDISHWND;
+    parent.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(info.szText, "tip 42");
+
+    hover(parent.m_hWnd, {200, 150});  // over no child: the tool goes
+    EXPECT_EQ(pTip->GetToolCount(), 0);
+    EXPECT_EQ(AfxGetThreadState()->m_nLastHit, -1);
+    parent.EnableToolTips(FALSE);
+    hover(hButton, {5, 5});
+    EXPECT_EQ(pTip->GetToolCount(), 0);
+}
+
+TEST_F(WndTest, AnyWindowRunsAModalLoopUntilItEnds) {
+    CModalWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, "", WS_VISIBLE, ChildRect(), CWnd::FromHandle(hwnd()), 1));
+    wnd.PostMessage(WM_APP, 5);
+    EXPECT_EQ(wnd.RunModalLoop(MLF_NOIDLEMSG), 5);
+    EXPECT_FALSE(wnd.m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL));
+}
