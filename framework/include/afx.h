@@ -5,6 +5,11 @@
 // the folders beside it hold what they are made of.
 #pragma once
 
+// The guard name programs test to know the header is in.
+#ifndef __AFX_H__
+#define __AFX_H__
+#endif
+
 #ifdef _WIN32
 #include <tchar.h>
 #endif

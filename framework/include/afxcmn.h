@@ -3,6 +3,10 @@
 // address, extended combo box, animation, date and time, and rich edit.
 #pragma once
 
+#ifndef __AFXCMN_H__
+#define __AFXCMN_H__
+#endif
+
 #include "afxwin.h"
 #include "win/ctl_common.h"
 #include "win/ctl_datetime.h"

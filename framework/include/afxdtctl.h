@@ -2,5 +2,9 @@
 // exchange.
 #pragma once
 
+#ifndef __AFXDTCTL_H__
+#define __AFXDTCTL_H__
+#endif
+
 #include "afxwin.h"
 #include "win/ctl_datetime.h"

@@ -3,6 +3,10 @@
 // not part of the framework yet.
 #pragma once
 
+#ifndef __AFXEXT_H__
+#define __AFXEXT_H__
+#endif
+
 #include "afxwin.h"
 #include "afxdlgs.h"
 #include "win/ctl_bitmapbutton.h"

@@ -2,5 +2,9 @@
 // and the locks that wait for them.
 #pragma once
 
+#ifndef __AFXMT_H__
+#define __AFXMT_H__
+#endif
+
 #include "afx.h"
 #include "win/syncobj.h"

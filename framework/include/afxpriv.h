@@ -3,6 +3,10 @@
 // status-bar message strings, and ON_MESSAGE_VOID.
 #pragma once
 
+#ifndef __AFXPRIV_H__
+#define __AFXPRIV_H__
+#endif
+
 #include "afxwin.h"
 
 #define WM_QUERYAFXWNDPROC 0x0360

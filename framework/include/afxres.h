@@ -22,6 +22,11 @@
 #define _INC_WINDOWS
 #include <winresrc.h>
 #endif
+// The framework's resource types by the names resource scripts use: dialog
+// initialisation data (combo and list box strings) and toolbars.
+#ifndef DLGINIT
+#define DLGINIT 240
+#endif
 #endif
 
 #ifndef IDC_STATIC

@@ -3,6 +3,10 @@
 // CopyElements, HashKey, SerializeElements).
 #pragma once
 
+#ifndef __AFXTEMPL_H__
+#define __AFXTEMPL_H__
+#endif
+
 #include "afx.h"
 #include "base/carray.h"
 #include "base/clist.h"

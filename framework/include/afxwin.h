@@ -3,5 +3,9 @@
 // and its threads.
 #pragma once
 
+#ifndef __AFXWIN_H__
+#define __AFXWIN_H__
+#endif
+
 #include "afx.h"
 #include "win/afxwin.h"

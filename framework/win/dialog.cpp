@@ -115,9 +115,9 @@ void CDialog::OnOK() {
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 HWND CDialog::PreModal() {
-    if (m_pParentWnd && m_pParentWnd->m_hWnd) return m_pParentWnd->m_hWnd;
-    CWnd* pMain = AfxGetMainWnd();
-    return pMain ? pMain->m_hWnd : nullptr;
+    // The parent, or the window the user is in: the main window's last
+    // active popup (a dialog over it).
+    return CWnd::GetSafeOwner_(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr, nullptr);
 }
 
 INT_PTR CDialog::DoModal() {

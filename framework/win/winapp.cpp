@@ -1,5 +1,6 @@
 #include "win/winapp.h"
 
+#include "afxres.h"
 #include "win/afx_strings.h"
 
 #include <process.h>
@@ -190,6 +191,11 @@ int CWinThread::Run() {
 
 // --- CWinApp ------------------------------------------------------------------
 
+// The application closes its main window for File > Exit.
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
 CWinApp::CWinApp(LPCTSTR lpszAppName) {
     g_pApp = this;
     if (lpszAppName) ReplaceString(m_pszAppName, lpszAppName);
@@ -219,8 +225,13 @@ int CWinApp::Run() {
 BOOL CWinApp::OnIdle(LONG lCount) { return CWinThread::OnIdle(lCount); }
 
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) {
-    CWnd* pMainWnd = AfxGetMainWnd();
-    return ::MessageBoxA(pMainWnd ? pMainWnd->m_hWnd : nullptr, lpszPrompt, AfxGetAppName(), nType);
+    // Owned by the window the user is in (a dialog over the main window),
+    // with the top-level window disabled meanwhile.
+    HWND hWndTop = nullptr;
+    HWND hWndOwner = CWnd::GetSafeOwner_(nullptr, &hWndTop);
+    int nResult = ::MessageBoxA(hWndOwner, lpszPrompt, AfxGetAppName(), nType);
+    if (hWndTop != nullptr) ::EnableWindow(hWndTop, TRUE);
+    return nResult;
 }
 
 HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const {

@@ -134,6 +134,8 @@ public:
 private:
     static void ReplaceString(LPCTSTR& field, LPCTSTR value);
     HCURSOR m_hcurWaitCursorRestore = nullptr;
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // Shows the wait cursor for its lifetime (nesting with other waits).

@@ -329,7 +329,10 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         CTestCmdUI state;
         state.m_nID = nID;
         OnCmdMsg(nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, nullptr);
-        if (!state.m_bEnabled) return TRUE;
+        if (!state.m_bEnabled) {
+            TRACE("Not carrying out the disabled command %u.\n", nID);
+            return TRUE;
+        }
         nCode = CN_COMMAND;
     } else {
         if (AfxGetThreadState()->m_hLockoutNotifyWindow == m_hWnd) return TRUE;
@@ -575,6 +578,32 @@ CWnd* CWnd::GetTopLevelParent() const {
         h = parent;
     }
     return FromHandle(h);
+}
+
+HWND CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop) {
+    HWND hWnd = hParent;
+    if (hWnd == nullptr) {
+        CWnd* pMainWnd = AfxGetMainWnd();
+        hWnd = pMainWnd ? pMainWnd->m_hWnd : nullptr;
+    }
+    // A popup cannot be owned by a child window.
+    while (hWnd != nullptr && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)) hWnd = ::GetParent(hWnd);
+    HWND hWndTop = hWnd;
+    for (HWND h = hWnd; h != nullptr; h = ::GetParent(h)) hWndTop = h;
+    if (hParent == nullptr && hWnd != nullptr) hWnd = ::GetLastActivePopup(hWnd);
+    if (pWndTop != nullptr) {
+        if (hWndTop != nullptr && ::IsWindowEnabled(hWndTop) && hWndTop != hWnd) {
+            *pWndTop = hWndTop;
+            ::EnableWindow(hWndTop, FALSE);
+        } else {
+            *pWndTop = nullptr;
+        }
+    }
+    return hWnd;
+}
+
+CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop) {
+    return FromHandle(GetSafeOwner_(pParent->GetSafeHwnd(), pWndTop));
 }
 
 CWnd* CWnd::GetTopLevelOwner() const {

@@ -147,6 +147,11 @@ public:
     CWnd* GetOwner() const;
     void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
     CWnd* GetTopLevelParent() const;
+    // The window a dialog or message box should be owned by: pParent (or the
+    // main window) raised to its top-level window's last active popup.
+    // With pWndTop, the top-level window is disabled and returned there.
+    static CWnd* GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
+    static HWND GetSafeOwner_(HWND hParent, HWND* pWndTop);
     CWnd* GetTopLevelOwner() const;
     CWnd* GetParentOwner() const;
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }

@@ -33,6 +33,8 @@ public:
     // Frees the records, the sub-menus this menu made, the owned check
     // images and the menu handle.
     virtual BOOL DestroyMenu();
+    // Every record and every sub-menu of the lists is there (no null entry).
+    void AssertValid() const override;
     // The same from a menu template in memory (what LoadMenu reads).
     BOOL LoadMenuTemplate(const void* pTemplate, UINT cbTemplate);
 

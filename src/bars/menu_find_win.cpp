@@ -57,6 +57,7 @@ CKXMenuData* CKXMenu::FindMenuOption(const wchar_t* lpstrText) {
 BOOL CKXMenu::FindTextItem(const wchar_t* lpstrText, CKXMenu*& pMenu, int& nLoc, int nDepth) {
     if (lpstrText == nullptr || m_hMenu == nullptr || nDepth > kMaxNesting) return FALSE;
     if (m_arrMenuData.GetSize() != GetMenuItemCount()) SynchronizeMenu();
+    ASSERT_VALID(this);
     for (INT_PTR i = 0; i < m_arrMenuData.GetSize(); ++i) {
         const CKXMenuData* pData = m_arrMenuData[i];
         if (pData->m_nFlags & MF_POPUP) {
@@ -74,6 +75,7 @@ BOOL CKXMenu::FindTextItem(const wchar_t* lpstrText, CKXMenu*& pMenu, int& nLoc,
 CKXMenuData* CKXMenu::RecordAt(int nPos) {
     if (m_hMenu == nullptr) return nullptr;
     if (m_arrMenuData.GetSize() != GetMenuItemCount()) SynchronizeMenu();
+    ASSERT_VALID(this);
     return (nPos >= 0 && nPos < m_arrMenuData.GetSize()) ? m_arrMenuData[nPos] : nullptr;
 }
 

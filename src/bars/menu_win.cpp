@@ -54,6 +54,12 @@ BOOL CKXMenu::DestroyMenu() {
     return CMenu::DestroyMenu();
 }
 
+void CKXMenu::AssertValid() const {
+    CMenu::AssertValid();
+    for (INT_PTR i = 0; i < m_arrMenuData.GetSize(); ++i) ASSERT(m_arrMenuData[i] != nullptr);
+    for (INT_PTR i = 0; i < m_arrSubMenus.GetSize(); ++i) ASSERT(m_arrSubMenus[i] != nullptr);
+}
+
 void CKXMenu::ForgetSubMenu(HMENU hSub) {
     RemoveOne(m_AllSubMenus, hSub);
     RemoveOne(m_arrSubMenus, hSub);

@@ -16,6 +16,7 @@ int g_nSteps = 0;
 KX_STARTUP_OBSERVER g_pfnObserver = nullptr;
 
 void Step(const char* pszStep) {
+    ASSERT(g_nSteps < static_cast<int>(sizeof g_apSteps / sizeof g_apSteps[0]));  // room for every step
     if (g_nSteps < static_cast<int>(sizeof g_apSteps / sizeof g_apSteps[0])) g_apSteps[g_nSteps++] = pszStep;
     if (g_pfnObserver) g_pfnObserver(pszStep);
 }
