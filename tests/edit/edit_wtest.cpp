@@ -22,7 +22,7 @@ using kxtest::UpdateState;
 template <class T>
 class Inspect : public T {
 public:
-    bool InitOnCreate() const { return this->m_bInitOnCreate; }
+    bool InitsOnCreate() const { return this->m_bInitOnCreate; }
     HBRUSH Brush() const { return this->m_hBrush; }
 };
 
@@ -56,8 +56,8 @@ void ExpectSameControl(T& made, T& subclassed) {
         EXPECT_EQ(CKXAuxData::Get().clrWindow, Background(p->m_hWnd));
         EXPECT_EQ(static_cast<DWORD>(WS_EX_CLIENTEDGE), p->GetExStyle() & WS_EX_CLIENTEDGE);
     }
-    EXPECT_TRUE(made.InitOnCreate());
-    EXPECT_FALSE(subclassed.InitOnCreate());
+    EXPECT_TRUE(made.InitsOnCreate());
+    EXPECT_FALSE(subclassed.InitsOnCreate());
 }
 
 TEST_F(EditTest, BothWaysOfMakingTheControlGiveTheSameControl) {
