@@ -12,8 +12,9 @@
 // Ctrl+C, V, X and Z and the keypad's minus and plus are taken in
 // PreTranslateMessage (the framework's message loop and dialogs call it);
 // the same clipboard characters reaching WM_CHAR, and WM_CUT, WM_COPY,
-// WM_PASTE, WM_CLEAR and WM_UNDO sent to the control, go through the mask
-// too, so that nothing puts unmasked text into the control.
+// WM_PASTE, WM_CLEAR, WM_UNDO and EM_UNDO sent to the control (which is how
+// the context menu's commands act), go through the mask too, so that
+// nothing puts unmasked text into the control.
 #pragma once
 
 #include "edit/flat_edit.h"
@@ -53,17 +54,8 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnSetFocus(CWnd* pOldWnd);
-    void OnEditUndo();
-    void OnEditCut();
-    void OnEditCopy();
-    void OnEditPaste();
-    void OnEditClear();
     void OnEditSelectAll();
-    LRESULT OnCut(WPARAM, LPARAM);
-    LRESULT OnCopy(WPARAM, LPARAM);
-    LRESULT OnPaste(WPARAM, LPARAM);
-    LRESULT OnClear(WPARAM, LPARAM);
-    LRESULT OnUndo(WPARAM, LPARAM);
+    LRESULT OnEditMessage(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -12,18 +12,15 @@ BEGIN_MESSAGE_MAP(CKXMaskEdit, CKXFlatEdit)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_SETFOCUS()
-    ON_COMMAND(ID_KX_EDIT_UNDO, OnEditUndo)
+    // The other editing commands are CKXEdit's, which send the messages below.
     ON_UPDATE_COMMAND_UI(ID_KX_EDIT_UNDO, OnUpdateEditUndo)
-    ON_COMMAND(ID_KX_EDIT_CUT, OnEditCut)
-    ON_COMMAND(ID_KX_EDIT_COPY, OnEditCopy)
-    ON_COMMAND(ID_KX_EDIT_PASTE, OnEditPaste)
-    ON_COMMAND(ID_KX_EDIT_CLEAR, OnEditClear)
     ON_COMMAND(ID_KX_EDIT_SELECT_ALL, OnEditSelectAll)
-    ON_MESSAGE(WM_CUT, OnCut)
-    ON_MESSAGE(WM_COPY, OnCopy)
-    ON_MESSAGE(WM_PASTE, OnPaste)
-    ON_MESSAGE(WM_CLEAR, OnClear)
-    ON_MESSAGE(WM_UNDO, OnUndo)
+    ON_MESSAGE(WM_CUT, OnEditMessage)
+    ON_MESSAGE(WM_COPY, OnEditMessage)
+    ON_MESSAGE(WM_PASTE, OnEditMessage)
+    ON_MESSAGE(WM_CLEAR, OnEditMessage)
+    ON_MESSAGE(WM_UNDO, OnEditMessage)
+    ON_MESSAGE(EM_UNDO, OnEditMessage)
 END_MESSAGE_MAP()
 
 CKXMaskEdit::CKXMaskEdit() { m_bFlat = FALSE; }
@@ -116,30 +113,6 @@ void CKXMaskEdit::OnSetFocus(CWnd* pOldWnd) {
 }
 
 // --- commands and clipboard messages ----------------------------------------------
-void CKXMaskEdit::OnEditUndo() {
-    if (m_bUseMask) MaskUndo();
-    else SendMessage(EM_UNDO);
-}
-
-void CKXMaskEdit::OnEditCut() {
-    if (m_bUseMask) MaskCut();
-    else SendMessage(WM_CUT);
-}
-
-void CKXMaskEdit::OnEditCopy() {
-    if (m_bUseMask) MaskCopy();
-    else SendMessage(WM_COPY);
-}
-
-void CKXMaskEdit::OnEditPaste() {
-    if (m_bUseMask) MaskPaste();
-    else SendMessage(WM_PASTE);
-}
-
-void CKXMaskEdit::OnEditClear() {
-    if (m_bUseMask) MaskClear();
-    else SendMessage(WM_CLEAR);
-}
 
 void CKXMaskEdit::OnEditSelectAll() {
     if (m_bUseMask) MaskSelectAll();
@@ -151,34 +124,15 @@ void CKXMaskEdit::OnUpdateEditUndo(CCmdUI* pCmdUI) {
     pCmdUI->Enable(m_bUseMask ? m_bModified : SendMessage(EM_CANUNDO) != 0);
 }
 
-// Sent by other code (CEdit::Paste and the like), the clipboard messages
-// take the mask's way too.
-LRESULT CKXMaskEdit::OnCut(WPARAM, LPARAM) {
+// However they come (the context menu, CEdit::Paste, other code), the
+// clipboard and undo messages go through the mask.
+LRESULT CKXMaskEdit::OnEditMessage(WPARAM, LPARAM) {
     if (!m_bUseMask) return Default();
-    MaskCut();
-    return 0;
-}
-
-LRESULT CKXMaskEdit::OnCopy(WPARAM, LPARAM) {
-    if (!m_bUseMask) return Default();
-    MaskCopy();
-    return 0;
-}
-
-LRESULT CKXMaskEdit::OnPaste(WPARAM, LPARAM) {
-    if (!m_bUseMask) return Default();
-    MaskPaste();
-    return 0;
-}
-
-LRESULT CKXMaskEdit::OnClear(WPARAM, LPARAM) {
-    if (!m_bUseMask) return Default();
-    MaskClear();
-    return 0;
-}
-
-LRESULT CKXMaskEdit::OnUndo(WPARAM, LPARAM) {
-    if (!m_bUseMask) return Default();
-    MaskUndo();
-    return TRUE;
+    switch (GetCurrentMessage()->message) {
+    case WM_CUT: MaskCut(); return 0;
+    case WM_COPY: MaskCopy(); return 0;
+    case WM_PASTE: MaskPaste(); return 0;
+    case WM_CLEAR: MaskClear(); return 0;
+    default: MaskUndo(); return TRUE;
+    }
 }
