@@ -15,20 +15,22 @@ namespace {
 
 using kxtest::EditTest;
 
+BOOL CALLBACK CountWindow(HWND, LPARAM lParam) {
+    ++*reinterpret_cast<long*>(lParam);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindowAndChildren(HWND hWnd, LPARAM lParam) {
+    CountWindow(hWnd, lParam);
+    ::EnumChildWindows(hWnd, CountWindow, lParam);
+    return TRUE;
+}
+
 // The windows of this thread, children included, and the USER objects
 // where the system counts them.
 long UserObjects() {
     long n = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* pCount = reinterpret_cast<long*>(lParam);
-            ++*pCount;
-            ::EnumChildWindows(
-                hWnd, [](HWND, LPARAM l) -> BOOL { return ++*reinterpret_cast<long*>(l), TRUE; }, lParam);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&n));
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&n));
     return n + static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS));
 }
 
