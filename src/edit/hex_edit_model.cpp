@@ -260,11 +260,11 @@ void CKXHexEditModel::SelectAll() {
     m_nSelEnd = m_nLength;
 }
 
-void CKXHexEditModel::Anchor() {
+void CKXHexEditModel::AnchorSelection() {
     if (!IsAnchored()) m_nSelStart = m_nSelEnd = m_nCurrentAddress;
 }
 
-void CKXHexEditModel::Extend() {
+void CKXHexEditModel::ExtendSelection() {
     m_nSelEnd = std::min(m_nCurrentAddress + (InHex() ? 1 : 0), m_nLength);
 }
 
@@ -353,17 +353,17 @@ UINT CKXHexEditModel::KeyDown(UINT nKey, bool bShift, bool bCtrl, bool bEditable
             if (ClearSelection()) nResult |= KX_HEX_REDRAW;
             return nResult | Move(dx, dy);
         }
-        Anchor();
+        AnchorSelection();
         nResult = Move(dx, dy) | KX_HEX_REDRAW;
         // Backwards the end stays on the caret; forwards it takes the
         // caret's byte along in the hex column.
         if (dx < 0 || dy < 0) m_nSelEnd = m_nCurrentAddress;
-        else Extend();
+        else ExtendSelection();
         return nResult;
     }
     case KX_HEX_VK_PRIOR:
     case KX_HEX_VK_NEXT:
-        if (bShift) Anchor();
+        if (bShift) AnchorSelection();
         else if (ClearSelection()) nResult |= KX_HEX_REDRAW;
         nResult |= VScroll(nKey == KX_HEX_VK_PRIOR ? KX_HEX_SB_PAGEUP : KX_HEX_SB_PAGEDOWN, 0, true);
         nResult |= Move(0, 0) | KX_HEX_SCROLLED | KX_HEX_REDRAW;
@@ -403,7 +403,7 @@ UINT CKXHexEditModel::KeyHome(bool bShift, bool bCtrl) {
         }
         return nResult;
     }
-    Anchor();
+    AnchorSelection();
     // To the top with the thumb; the caret moves up with the view.
     if (bCtrl) nResult |= VScroll(KX_HEX_SB_THUMBTRACK, 0, true) | KX_HEX_SCROLLED;
     else m_nCurrentAddress = RowStart(m_nCurrentAddress);
@@ -419,7 +419,7 @@ UINT CKXHexEditModel::KeyEnd(bool bShift, bool bCtrl) {
         if (m_nEditMode == KX_HEX_MODE_LOW) m_nEditMode = KX_HEX_MODE_HIGH;
         ClearSelection();
     } else {
-        Anchor();
+        AnchorSelection();
     }
     if (bCtrl) {
         m_nCurrentAddress = bShift ? std::max(0, m_nLength - 1) : m_nLength;

@@ -128,6 +128,11 @@ public:
     // Swaps the ends when reversed; returns the number of bytes selected.
     int NormalizeSelection();
     void SelectAll();
+    // Without a selection one starts (empty) at the caret.
+    void AnchorSelection();
+    // The selection ends at the caret, one byte further in the hex column
+    // (at most m_nLength).
+    void ExtendSelection();
 
     // --- editing ---------------------------------------------------------------
     // Inserts min(n, room) zero bytes at nPos; returns how many (0: refused,
@@ -207,10 +212,6 @@ private:
     // Capacity for nLength bytes (grows geometrically, so typing at the end
     // is amortised constant time); false when memory is short.
     bool Reserve(long long nLength);
-    // No selection yet: it starts at the caret.
-    void Anchor();
-    // The selection ends at the caret, one byte further in the hex column.
-    void Extend();
     int RowStart(int nAddress) const;
     UINT KeyTab(bool bShift);
     UINT KeyHome(bool bShift, bool bCtrl);
