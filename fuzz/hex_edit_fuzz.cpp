@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -18,9 +19,12 @@ namespace {
 
 using Bytes = std::vector<BYTE>;
 
-void Check(bool b) {
-    if (!b) std::abort();
+// Names the broken expectation before stopping.
+void Fail(int nLine) {
+    std::fprintf(stderr, "hex_edit_fuzz.cpp:%d: expectation broken\n", nLine);
+    std::abort();
 }
+#define Check(b) ((b) ? (void)0 : Fail(__LINE__))
 
 struct Harness {
     CKXHexEditModel m;

@@ -294,6 +294,8 @@ void CKXHexEditModel::SelDelete(int nStart, int nEnd) {
     m_nLength -= nEnd - nStart;
     m_nSelStart = m_nSelEnd = -1;
     m_nCurrentAddress = std::min(m_nCurrentAddress, m_nLength);
+    // The view never starts past the row of the insertion point.
+    m_nTopIndex = std::min(m_nTopIndex, m_nLength / m_nBPR * m_nBPR);
     m_bUpdate = 1;
 }
 
