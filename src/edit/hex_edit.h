@@ -144,5 +144,4 @@ private:
     void FocusSibling(bool bNext);
     // The scroll-bar position of a thumb message, 32 bits wide.
     int TrackPos(int nBar, UINT nPos);
-    void CreateDefaultFont();
 };

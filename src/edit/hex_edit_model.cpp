@@ -300,7 +300,7 @@ void CKXHexEditModel::SelDelete(int nStart, int nEnd) {
 }
 
 UINT CKXHexEditModel::Char(UINT ch, bool bCtrl, bool bEditable) {
-    if (!bEditable || !HasData() || m_nCurrentAddress < 0 || ch == '\t') return 0;
+    if (!bEditable || !HasData() || m_nCurrentAddress < 0 || m_nCurrentAddress > m_nLength || ch == '\t') return 0;
     if (bCtrl) {
         switch (ch) {
         case 0x03: return HasSelection() ? KX_HEX_COPY : 0u;
@@ -558,7 +558,8 @@ UINT CKXHexEditModel::VScroll(int nCode, int nTrackPos, bool bMoveCaret) {
     }
     m_nTopIndex = static_cast<int>(std::clamp<i64>(nTop, 0, m_nLength / m_nBPR * static_cast<i64>(m_nBPR)));
     if (bMoveCaret)
-        m_nCurrentAddress = ClampInt(std::max<i64>(0, static_cast<i64>(m_nCurrentAddress) + m_nTopIndex - nOld));
+        m_nCurrentAddress =
+            static_cast<int>(std::clamp<i64>(static_cast<i64>(m_nCurrentAddress) + m_nTopIndex - nOld, 0, m_nLength));
     return KX_HEX_CARET | (m_nTopIndex != nOld ? KX_HEX_SCROLLED | KX_HEX_REDRAW : 0u);
 }
 

@@ -18,6 +18,18 @@ static_assert(KX_HEX_VK_TAB == VK_TAB && KX_HEX_VK_PRIOR == VK_PRIOR && KX_HEX_V
 
 IMPLEMENT_DYNAMIC(CKXHexEdit, CEdit)
 
+namespace {
+
+// "Courier New" at a character height of 12 pixels, everything else 0.
+LOGFONT DefaultLogFont() {
+    LOGFONT lf = {};
+    lf.lfHeight = -12;
+    std::strcpy(lf.lfFaceName, "Courier New");
+    return lf;
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CKXHexEdit, CEdit)
     ON_WM_CHAR()
     ON_WM_KEYDOWN()
@@ -56,7 +68,8 @@ CKXHexEdit::CKXHexEdit() {
     m_clrHighlightBack = aux.clrHilite;
     m_clrDisabledHighlightText = aux.clrHiliteText;
     m_clrDisabledHighlightBack = aux.clrBtnShadow;
-    CreateDefaultFont();
+    const LOGFONT lf = DefaultLogFont();
+    m_Font.CreateFontIndirect(&lf);
 }
 
 CKXHexEdit::~CKXHexEdit() {
@@ -134,12 +147,6 @@ bool CKXHexEdit::SetAllowDeletes(bool bAllow) {
     return bOld;
 }
 
-void CKXHexEdit::CreateDefaultFont() {
-    LOGFONT lf = {};
-    lf.lfHeight = -12;
-    std::strcpy(lf.lfFaceName, "Courier New");
-    m_Font.CreateFontIndirect(&lf);
-}
 
 void CKXHexEdit::SetHexFont(LOGFONT* pLogFont) {
     if (pLogFont == nullptr) return;
@@ -159,9 +166,7 @@ void CKXHexEdit::SetHexFont(CFont* pFont) {
 }
 
 void CKXHexEdit::RestoreDefaultFont() {
-    LOGFONT lf = {};
-    lf.lfHeight = -12;
-    std::strcpy(lf.lfFaceName, "Courier New");
+    LOGFONT lf = DefaultLogFont();
     SetHexFont(&lf);
 }
 
