@@ -154,7 +154,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                in.ConsumeIntegralInRange<int>(0, 800), in.ConsumeIntegralInRange<int>(0, 600));
     h.Invariants();
 
-    for (int step = 0; step < 400 && in.remaining_bytes() > 0; ++step) {
+    // Copy and paste double a block without a limit: stop at 64 KB, which
+    // is past every boundary the editor has.
+    for (int step = 0; step < 400 && in.remaining_bytes() > 0 && h.v.size() < 0x10000; ++step) {
         CKXHexEditModel& m = h.m;
         switch (in.ConsumeIntegralInRange<int>(0, 17)) {
         case 0:

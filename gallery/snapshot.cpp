@@ -138,19 +138,18 @@ BOOL SaveComposite(CWnd* pWnd, HWND hPopup, LPCTSTR lpszPath) {
                     rows);
 }
 
+BOOL CALLBACK FindPopupMenuProc(HWND hWnd, LPARAM lParam) {
+    char szClass[16] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof szClass);
+    if (lstrcmpA(szClass, "#32768") != 0 || !::IsWindowVisible(hWnd)) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
 // The visible popup-menu window of this thread (class "#32768").
 HWND FindPopupMenu() {
     HWND hPopup = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            char szClass[16] = {};
-            ::GetClassNameA(hWnd, szClass, sizeof szClass);
-            if (lstrcmpA(szClass, "#32768") != 0 || !::IsWindowVisible(hWnd)) return TRUE;
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&hPopup));
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindPopupMenuProc, reinterpret_cast<LPARAM>(&hPopup));
     return hPopup;
 }
 
