@@ -118,6 +118,23 @@ TEST_F(HexModel, LayoutOffsetsFollowTheColumnsAndTheHorizontalScroll) {
     EXPECT_FALSE(m.SetBPR(0));
     EXPECT_FALSE(m.SetBPR(KX_HEX_MAX_BPR + 1));
     EXPECT_EQ(8, m.m_nBPR);
+
+    // Fitting the width right of the addresses (400 - 72 = 328 pixels):
+    // two thirds into 3-cell bytes with both columns, else all of it.
+    EXPECT_FALSE(m.FitBPR(400));  // off unless asked for
+    m.m_bAutoBPR = 1;
+    m.m_nTopIndex = 40;
+    EXPECT_TRUE(m.FitBPR(400));
+    EXPECT_EQ(328 * 2 / 3 / 24, m.m_nBPR);
+    EXPECT_EQ(36, m.m_nTopIndex);  // a whole row again
+    m.SetOptions(true, true, false, true);
+    m.FitBPR(400);
+    EXPECT_EQ(328 / 24, m.m_nBPR);
+    m.SetOptions(true, false, true, true);
+    m.FitBPR(400);
+    EXPECT_EQ(328 / 8, m.m_nBPR);
+    m.FitBPR(10);
+    EXPECT_EQ(1, m.m_nBPR);
 }
 
 TEST_F(HexModel, TypingOverwritesNibblesAndCharacters) {

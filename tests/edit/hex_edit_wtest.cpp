@@ -406,6 +406,23 @@ TEST_F(HexEditTest, ClicksPlaceTheCaretAndDragsSelect) {
     EXPECT_EQ(16, m_hex.m_nTopIndex);
 }
 
+TEST_F(HexEditTest, AutomaticRowsFitTheWidthOnEveryResize) {
+    Load(Counting(64));
+    EXPECT_EQ(8, m_hex.m_nBPR);
+    m_hex.SetAutoBPR(TRUE);
+    const int nWide = m_hex.m_nBPR;
+    CRect rc;
+    m_hex.GetClientRect(&rc);
+    EXPECT_LE(m_hex.TotalCells() * Cell(), rc.Width());
+    EXPECT_GT(m_hex.m_nBPR, 1);
+    m_hex.MoveWindow(10, 10, 200, 240);
+    kxtest::PumpUntilIdle();
+    m_hex.GetClientRect(&rc);
+    EXPECT_LT(m_hex.m_nBPR, nWide);
+    EXPECT_LE(m_hex.TotalCells() * Cell(), rc.Width());
+    EXPECT_EQ(0, m_hex.m_nTopIndex % m_hex.m_nBPR);
+}
+
 TEST_F(HexEditTest, TabAndShiftTabLeaveForTheNeighbouringTabStops) {
     // Siblings in order: a button, the editor, a static (no tab stop), an edit.
     CWnd before, label, after;

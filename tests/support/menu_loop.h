@@ -32,7 +32,9 @@ UINT TrackMenu(HWND owner, HMENU menu, POINT pt, const std::function<void(HWND p
 // Runs open(), which tracks a popup menu on this thread (for example by
 // sending WM_CONTEXTMENU to a control), and calls inMenu with the popup
 // window once it shows, as TrackMenu does; timer owns the timer that drives
-// it.  Returns whether a popup showed within timeoutMs.
+// it.  Returns whether a popup showed within timeoutMs.  Test programs
+// running side by side take turns with their popups; open() is called again
+// (up to three times) when no popup showed.
 bool WithMenu(HWND timer, const std::function<void()>& open, const std::function<void(HWND popup)>& inMenu,
               unsigned timeoutMs = 2000);
 

@@ -138,14 +138,19 @@ TEST_F(MenuTest, TheTrackedPopupMeasuresItsOwnItems) {
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 100, 100, 50, 50, nullptr,
                                nullptr));
-    CCountingMenu other, tracked;
-    for (CCountingMenu* pMenu : {&other, &tracked}) {
-        ASSERT_TRUE(pMenu->CreatePopupMenu());
-        pMenu->AppendMenu(MF_OWNERDRAW, ID_OPEN, reinterpret_cast<LPCTSTR>(static_cast<UINT_PTR>(1)));
+    CCountingMenu menus[2];
+    for (CCountingMenu& menu : menus) {
+        ASSERT_TRUE(menu.CreatePopupMenu());
+        menu.AppendMenu(MF_OWNERDRAW, ID_OPEN, reinterpret_cast<LPCTSTR>(static_cast<UINT_PTR>(1)));
     }
-    kxtest::WithMenu(owner.m_hWnd, [&] { tracked.TrackPopupMenu(TPM_RETURNCMD, 120, 120, &owner); }, [](HWND) {});
-    EXPECT_GT(tracked.m_nMeasured, 0);
-    EXPECT_EQ(0, other.m_nMeasured);
+    // Each in turn, so that a search that happens to meet one first fails.
+    for (int nTracked = 0; nTracked < 2; ++nTracked) {
+        menus[0].m_nMeasured = menus[1].m_nMeasured = 0;
+        kxtest::WithMenu(owner.m_hWnd, [&] { menus[nTracked].TrackPopupMenu(TPM_RETURNCMD, 120, 120, &owner); },
+                         [](HWND) {});
+        EXPECT_GT(menus[nTracked].m_nMeasured, 0) << nTracked;
+        EXPECT_EQ(0, menus[1 - nTracked].m_nMeasured) << nTracked;
+    }
     EXPECT_EQ(nullptr, AfxGetThreadState()->m_hTrackingMenu);
     owner.DestroyWindow();
 }
