@@ -11,6 +11,8 @@ CGalleryPage* CreateDataPage();
 CGalleryPage* CreateLookPage();
 CGalleryPage* CreateDrawingPage();
 CGalleryPage* CreateMenuPage();
+CGalleryPage* CreateEditsPage();
+CGalleryPage* CreateHexEditPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -21,6 +23,8 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateLookPage,
     CreateDrawingPage,
     CreateMenuPage,
+    CreateEditsPage,
+    CreateHexEditPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

@@ -34,8 +34,11 @@ struct AFX_THREAD_STATE {
     CWinThread* m_pCurrentWinThread = nullptr;
     CWnd* m_pRoutingView = nullptr;
     HWND m_hLockoutNotifyWindow = nullptr;  // UpdateData in progress: its controls' notifications are ignored
+    // The popup menu CMenu::TrackPopupMenu is tracking and its owner: the
+    // owner's WM_MEASUREITEM looks for the item there first.
+    HWND m_hTrackingWindow = nullptr;
+    HMENU m_hTrackingMenu = nullptr;
     int m_nMsgLast = 0;
-    HMENU m_hTrackingMenu = nullptr;  // the popup TrackPopupMenu shows, while it does
     int m_nTempMapLock = 0;          // AfxLockTempMaps nesting
 
     // The tip that windows with tool tips share, and the tool it shows.

@@ -201,30 +201,42 @@ BOOL CMenu::HiliteMenuItem(CWnd* pWnd, UINT uIDHiliteItem, UINT uHilite) {
 // --- popups -----------------------------------------------------------------
 
 namespace {
-// The thread state names the popup being tracked, so that a window's
-// WM_INITMENUPOPUP can tell it from a popup of its menu bar.
-class CTrackingMenu {
+
+// Records the menu being tracked and its owner for the owner's
+// WM_MEASUREITEM (menus nest: the previous pair comes back).
+class CTrackingScope {
 public:
-    explicit CTrackingMenu(HMENU hMenu) : m_hOld(AfxGetThreadState()->m_hTrackingMenu) {
-        AfxGetThreadState()->m_hTrackingMenu = hMenu;
+    CTrackingScope(HWND hWnd, HMENU hMenu) : m_pState(AfxGetThreadState()) {
+        m_hOldWnd = m_pState->m_hTrackingWindow;
+        m_hOldMenu = m_pState->m_hTrackingMenu;
+        m_pState->m_hTrackingWindow = hWnd;
+        m_pState->m_hTrackingMenu = hMenu;
     }
-    ~CTrackingMenu() { AfxGetThreadState()->m_hTrackingMenu = m_hOld; }
+    ~CTrackingScope() {
+        m_pState->m_hTrackingWindow = m_hOldWnd;
+        m_pState->m_hTrackingMenu = m_hOldMenu;
+    }
+    CTrackingScope(const CTrackingScope&) = delete;
+    CTrackingScope& operator=(const CTrackingScope&) = delete;
 
 private:
-    HMENU m_hOld;
+    AFX_THREAD_STATE* m_pState;
+    HWND m_hOldWnd;
+    HMENU m_hOldMenu;
 };
+
 }  // namespace
 
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) {
     ASSERT(::IsMenu(m_hMenu));
-    CTrackingMenu tracking(m_hMenu);
+    CTrackingScope scope(pWnd->GetSafeHwnd(), m_hMenu);
     // With TPM_RETURNCMD the result is the chosen command, as the API gives it.
     return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
 }
 
 BOOL CMenu::TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm) {
     ASSERT(::IsMenu(m_hMenu));
-    CTrackingMenu tracking(m_hMenu);
+    CTrackingScope scope(pWnd->GetSafeHwnd(), m_hMenu);
     return ::TrackPopupMenuEx(m_hMenu, fuFlags, x, y, pWnd->GetSafeHwnd(), lptpm);
 }
 

@@ -15,16 +15,15 @@
 
 namespace dialog_test {
 
-// An edit (id 100), a second edit (id 101), a check box (id 102) and an
-// OK button.
-struct TemplateBuilder : kxtest::DialogTemplate {
-    TemplateBuilder() : DialogTemplate("Test dialog", 200, 100) {
-        Add(100, kEdit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 10, 80, 12);
-        Add(101, kEdit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 30, 80, 12);
-        Add(102, kButton, BS_AUTOCHECKBOX | WS_TABSTOP, 10, 50, 80, 12, "Check");
-        Add(IDOK, kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, 100, 70, 50, 14, "OK");
-    }
-};
+// An edit (id 100), a second edit (id 101), a check box (id 102) and an OK button.
+kxtest::DialogTemplate TestTemplate() {
+    kxtest::DialogTemplate tmpl("Test dialog", 200, 100);
+    tmpl.Item(100, kxtest::DialogTemplate::kEdit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 10, 80, 12)
+        .Item(101, kxtest::DialogTemplate::kEdit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 30, 80, 12)
+        .Item(102, kxtest::DialogTemplate::kButton, BS_AUTOCHECKBOX | WS_TABSTOP, 10, 50, 80, 12, "Check")
+        .Item(IDOK, kxtest::DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, 100, 70, 50, 14, "OK");
+    return tmpl;
+}
 
 class CPromptRecordingApp : public CWinApp {
 public:
@@ -73,7 +72,7 @@ using namespace dialog_test;
 
 TEST(CDialogTest, ModelessExchangeAndValidation) {
     CPromptRecordingApp app;
-    TemplateBuilder tmpl;
+    const kxtest::DialogTemplate tmpl = TestTemplate();
     CDataDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get()));
     EXPECT_EQ(dlg.m_initCalls, 1);
@@ -109,7 +108,7 @@ TEST(CDialogTest, ModelessExchangeAndValidation) {
 
 TEST(CDialogTest, DoModalRunsItsOwnLoopUntilEndDialog) {
     CPromptRecordingApp app;
-    TemplateBuilder tmpl;
+    const kxtest::DialogTemplate tmpl = TestTemplate();
     CDataDialog dlg;
     dlg.InitModalIndirect(tmpl.Get());
     dlg.m_endAtInit = true;  // OK is pressed as soon as the dialog runs
@@ -126,15 +125,15 @@ namespace dialog_test {
 struct TypesTemplate : kxtest::DialogTemplate {
     TypesTemplate() : DialogTemplate("Types", 300, 200) {
         const char* const names[] = {"byte", "short", "uint", "longlong", "ulonglong", "float", "double", "date"};
-        for (WORD i = 0; i < 8; ++i) Add(200 + i, kEdit, WS_BORDER | ES_AUTOHSCROLL, 10, 10 + 14 * i, 80, 12, names[i]);
-        Add(220, kComboBox, CBS_DROPDOWN | WS_VSCROLL, 100, 10, 80, 60);
-        Add(221, kScrollBar, SBS_HORZ, 100, 30, 80, 10);
-        Add(222, kButton, BS_AUTORADIOBUTTON | WS_GROUP, 100, 45, 40, 10, "a");
-        Add(223, kButton, BS_AUTORADIOBUTTON, 100, 55, 40, 10, "b");
-        Add(224, kButton, BS_AUTORADIOBUTTON, 100, 65, 40, 10, "c");
-        Add(225, kStatic, WS_GROUP, 100, 75, 10, 10);
-        Add(226, DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT | DTS_SHOWNONE, 100, 90, 80, 12);
-        Add(227, WC_IPADDRESSA, 0, 100, 105, 100, 12);
+        for (WORD i = 0; i < 8; ++i) Item(200 + i, kEdit, WS_BORDER | ES_AUTOHSCROLL, 10, 10 + 14 * i, 80, 12, names[i]);
+        Item(220, kComboBox, CBS_DROPDOWN | WS_VSCROLL, 100, 10, 80, 60);
+        Item(221, kScrollBar, SBS_HORZ, 100, 30, 80, 10);
+        Item(222, kButton, BS_AUTORADIOBUTTON | WS_GROUP, 100, 45, 40, 10, "a");
+        Item(223, kButton, BS_AUTORADIOBUTTON, 100, 55, 40, 10, "b");
+        Item(224, kButton, BS_AUTORADIOBUTTON, 100, 65, 40, 10, "c");
+        Item(225, kStatic, WS_GROUP, 100, 75, 10, 10);
+        Item(226, DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT | DTS_SHOWNONE, 100, 90, 80, 12);
+        Item(227, WC_IPADDRESSA, 0, 100, 105, 100, 12);
     }
 };
 
@@ -277,7 +276,7 @@ TEST(CDialogTest, EveryKindOfFieldExchangesAndBadTextTellsTheUser) {
 
 TEST(CDialogTest, CommandsTheDialogLeavesGoToTheApplication) {
     CRoutingApp app;
-    TemplateBuilder tmpl;
+    const kxtest::DialogTemplate tmpl = TestTemplate();
     CDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get()));
     dlg.SendMessage(WM_COMMAND, ID_APP_ABOUT);
