@@ -11,6 +11,7 @@ CGalleryPage* CreateDataPage();
 CGalleryPage* CreateLookPage();
 CGalleryPage* CreateDrawingPage();
 CGalleryPage* CreateMenuPage();
+CGalleryPage* CreateFlatTabsPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -21,6 +22,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateLookPage,
     CreateDrawingPage,
     CreateMenuPage,
+    CreateFlatTabsPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

@@ -226,7 +226,7 @@ CRect CKXFlatTabLayout::GetScrollBarRect() const {
     else
         ++rc.bottom;
     rc.left = m_nGripperPos + KX_FLATTAB_GRIPPER_WIDTH;
-    rc.right = std::max(rc.left, m_cxClient - m_cyTab);
+    rc.right = std::max<LONG>(rc.left, m_cxClient - m_cyTab);
     return rc;
 }
 
