@@ -1,16 +1,4 @@
-# Cross toolchain: Debian's mingw-w64 x86-64 compilers with POSIX threads.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross toolchain: the 64-bit Windows tree (build/win64).
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(KX_MINGW_PREFIX x86_64-w64-mingw32)
-
-set(CMAKE_C_COMPILER   ${KX_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KX_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${KX_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${KX_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Tests and generators run under Wine through this wrapper.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -369,12 +369,13 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
         m_loadArray.push_back(pClassRef);
         m_loadIsClass.push_back(true);
         ++m_nMapCount;
+        m_loadSchemas[pClassRef] = nSchema;
     } else {
         DWORD nClassIndex = obTag & ~dwBigClassTag;
         if (nClassIndex == 0 || nClassIndex >= m_loadArray.size() || !m_loadIsClass[nClassIndex])
             Throw(CArchiveException::badIndex);
         pClassRef = static_cast<CRuntimeClass*>(m_loadArray[nClassIndex]);
-        nSchema = pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA;
+        nSchema = m_loadSchemas.at(pClassRef);
     }
     if (pClassRefRequested && !pClassRef->IsDerivedFrom(pClassRefRequested)) Throw(CArchiveException::badClass);
     if (pSchema)

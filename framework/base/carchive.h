@@ -144,6 +144,9 @@ private:
     std::unordered_map<const void*, DWORD> m_storeMap;
     std::vector<void*> m_loadArray;  // CRuntimeClass* or CObject* by index
     std::vector<bool> m_loadIsClass;
+    // The schema each class was stored with, as read from this archive: later
+    // references to the class report it, not the class's current schema.
+    std::unordered_map<const CRuntimeClass*, UINT> m_loadSchemas;
     DWORD m_nMapCount = 1;
 
     friend CArchive& operator>>(CArchive& ar, CString& s);

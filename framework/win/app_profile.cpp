@@ -1,40 +1,38 @@
 // The application's profile settings, in the registry or in an INI file.
 #include "win/winapp.h"
 
+#include "base/profile_binary.h"
+
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-// INI files hold binary values as two letters per byte, low nibble first
-// ('A' + nibble).
-CString EncodeBinary(const BYTE* pData, UINT nBytes) {
-    CString s;
-    char* p = s.GetBuffer(static_cast<int>(nBytes * 2));
-    for (UINT i = 0; i < nBytes; ++i) {
-        p[i * 2] = static_cast<char>((pData[i] & 0x0F) + 'A');
-        p[i * 2 + 1] = static_cast<char>(((pData[i] >> 4) & 0x0F) + 'A');
-    }
-    s.ReleaseBuffer(static_cast<int>(nBytes * 2));
-    return s;
-}
-
-// Decodes the INI form; FALSE for an odd length or a letter outside A-P.
+// INI files hold binary values as text (base/profile_binary.h).
 BOOL DecodeBinary(const CString& text, LPBYTE* ppData, UINT* pBytes) {
-    int n = text.GetLength();
-    if (n % 2 != 0) return FALSE;
-    for (int i = 0; i < n; ++i)
-        if (text[i] < 'A' || text[i] > 'P') return FALSE;
-    UINT bytes = static_cast<UINT>(n / 2);
-    BYTE* data = new BYTE[bytes ? bytes : 1];
-    for (UINT i = 0; i < bytes; ++i)
-        data[i] = static_cast<BYTE>(((text[static_cast<int>(i * 2 + 1)] - 'A') << 4) | (text[static_cast<int>(i * 2)] - 'A'));
+    const UINT bytes = static_cast<UINT>(text.GetLength() / 2);
+    if (bytes == 0) return FALSE;
+    BYTE* data = new BYTE[bytes];
+    AfxDecodeProfileBinary(text.GetString(), static_cast<size_t>(text.GetLength()), data, bytes, pBytes);
     *ppData = data;
-    *pBytes = bytes;
     return TRUE;
 }
 
 }  // namespace
+
+CString AfxGetPrivateProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault,
+                                   LPCTSTR lpszFileName) {
+    if (lpszDefault == nullptr) lpszDefault = "";
+    // Grow the buffer until the value fits: the API truncates silently,
+    // answering size - 1 (size - 2 for lists of names) when it did.
+    for (DWORD size = 4096;; size *= 2) {
+        CString s;
+        char* p = s.GetBuffer(static_cast<int>(size));
+        DWORD n = ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, p, size, lpszFileName);
+        s.ReleaseBuffer(static_cast<int>(n < size ? n : size - 1));
+        if (n < size - 2 || size >= (1u << 26)) return s;
+    }
+}
 
 HKEY CWinApp::GetAppRegistryKey() {
     if (m_pszRegistryKey == nullptr || m_pszProfileName == nullptr) return nullptr;
@@ -111,15 +109,7 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
         if (lResult == ERROR_SUCCESS && dwType == REG_SZ) return strValue;
         return CString(lpszDefault);
     }
-    if (lpszDefault == nullptr) lpszDefault = "";
-    // Grow the buffer until the value fits (the API truncates silently).
-    for (DWORD size = 256;; size *= 2) {
-        CString s;
-        char* p = s.GetBuffer(static_cast<int>(size));
-        DWORD n = ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, p, size, m_pszProfileName);
-        s.ReleaseBuffer(static_cast<int>(n));
-        if (n < size - 2 || size >= (1u << 24)) return s;
-    }
+    return AfxGetPrivateProfileString(lpszSection, lpszEntry, lpszDefault, m_pszProfileName);
 }
 
 BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue) {
@@ -182,5 +172,5 @@ BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE 
         ::RegCloseKey(hSecKey);
         return lResult == ERROR_SUCCESS;
     }
-    return WriteProfileString(lpszSection, lpszEntry, EncodeBinary(pData, nBytes));
+    return WriteProfileString(lpszSection, lpszEntry, AfxEncodeProfileBinary(pData, nBytes));
 }

@@ -102,8 +102,9 @@ HBITMAP GfxLoadImageFile(LPCTSTR lpszFileName) {
     OLE_HANDLE hPicture = 0;
     if (SUCCEEDED(pPicture->get_Type(&nType)) && nType == PICTYPE_BITMAP &&
         SUCCEEDED(pPicture->get_Handle(&hPicture)) && hPicture != 0) {
-        // The picture deletes its own bitmap: the caller gets a copy.
-        const HBITMAP hbm = static_cast<HBITMAP>(::LongToHandle(static_cast<LONG>(hPicture)));
+        // The picture deletes its own bitmap: the caller gets a copy.  A
+        // picture hands out its 32-bit handle, sign-extended as handles are.
+        const auto hbm = reinterpret_cast<HBITMAP>(static_cast<LONG_PTR>(static_cast<LONG>(hPicture)));
         hResult = static_cast<HBITMAP>(::CopyImage(hbm, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     }
     pPicture->Release();

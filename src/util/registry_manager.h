@@ -6,11 +6,12 @@
 // Registry formats: Int, Dword and Color REG_DWORD (4 bytes); String REG_SZ;
 // Double, Point and Size REG_BINARY of 8 bytes, Rect of 16, Binary of the
 // given count.  In an INI file an Int is decimal text and every other
-// non-text value two letters per byte (see util/profile_encoding.h).
+// non-text value two letters per byte (see base/profile_binary.h for how
+// any text decodes).  INI values are read whole, however long.
 //
 // Reads of fixed-size values copy as many bytes as are stored; a stored value
-// larger than the caller's type, or INI text that is not a whole number of
-// letter pairs in 'A'..'P', is a failed read that leaves the caller's value alone.
+// larger than the caller's type is a failed read that leaves the caller's
+// value alone.
 #pragma once
 
 #include "base/afx.h"

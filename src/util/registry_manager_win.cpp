@@ -1,7 +1,7 @@
 #include "util/registry_manager.h"
 
+#include "base/profile_binary.h"
 #include "core/aux_data.h"
-#include "util/profile_encoding.h"
 #include "win/afxwin.h"
 
 #include <cstdio>
@@ -10,17 +10,6 @@
 namespace {
 
 constexpr DWORD kAccess = KEY_READ | KEY_WRITE;
-constexpr DWORD kIniBuffer = 4096;
-
-CString ReadIniText(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault, LPCTSTR lpszFile) {
-    CString text;
-    char* p = text.GetBuffer(static_cast<int>(kIniBuffer));
-    DWORD n = ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault ? lpszDefault : "", p, kIniBuffer,
-                                         lpszFile);
-    text.ReleaseBuffer(static_cast<int>(n < kIniBuffer ? n : kIniBuffer - 1));
-    return text;
-}
-
 // The stored size and type of a value, or FALSE when it does not exist.
 BOOL QueryValue(HKEY hKey, LPCTSTR lpszEntry, DWORD* pType, DWORD* pSize) {
     *pType = 0;
@@ -117,7 +106,7 @@ BOOL CKXRegistryManager::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEnt
 CString CKXRegistryManager::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault) {
     const CString fallback = lpszDefault ? CString(lpszDefault) : CString();
     if (lpszSection == nullptr || lpszEntry == nullptr) return fallback;
-    if (UseINI()) return ReadIniText(lpszSection, lpszEntry, lpszDefault, m_strINIFileName);
+    if (UseINI()) return AfxGetPrivateProfileString(lpszSection, lpszEntry, lpszDefault, m_strINIFileName);
     KeyCloser key{UseRegistry() ? GetSectionKey(lpszSection) : nullptr};
     DWORD type, size;
     if (!QueryValue(key.h, lpszEntry, &type, &size) || (type != REG_SZ && type != REG_EXPAND_SZ)) return fallback;
@@ -135,7 +124,7 @@ BOOL CKXRegistryManager::WriteBytes(LPCTSTR lpszSection, LPCTSTR lpszEntry, cons
                                     DWORD dwType) {
     if (lpszSection == nullptr || lpszEntry == nullptr || (pData == nullptr && nBytes != 0)) return FALSE;
     if (UseINI()) {
-        CString text = GfxEncodeProfileBytes(static_cast<const BYTE*>(pData), nBytes);
+        CString text = AfxEncodeProfileBinary(static_cast<const BYTE*>(pData), nBytes);
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, m_strINIFileName);
     }
     if (!UseRegistry()) return FALSE;
@@ -147,9 +136,9 @@ BOOL CKXRegistryManager::WriteBytes(LPCTSTR lpszSection, LPCTSTR lpszEntry, cons
 BOOL CKXRegistryManager::ReadBytes(LPCTSTR lpszSection, LPCTSTR lpszEntry, void* pData, UINT nSize) {
     if (lpszSection == nullptr || lpszEntry == nullptr || pData == nullptr) return FALSE;
     if (UseINI()) {
-        CString text = ReadIniText(lpszSection, lpszEntry, nullptr, m_strINIFileName);
-        if (text.IsEmpty()) return FALSE;
-        return GfxDecodeProfileBytes(text.GetString(), static_cast<size_t>(text.GetLength()),
+        CString text = AfxGetPrivateProfileString(lpszSection, lpszEntry, nullptr, m_strINIFileName);
+        if (text.GetLength() < 2) return FALSE;
+        return AfxDecodeProfileBinary(text.GetString(), static_cast<size_t>(text.GetLength()),
                                      static_cast<BYTE*>(pData), nSize, nullptr);
     }
     KeyCloser key{UseRegistry() ? GetSectionKey(lpszSection) : nullptr};
@@ -217,12 +206,12 @@ BOOL CKXRegistryManager::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry
     *pBytes = 0;
     if (lpszSection == nullptr || lpszEntry == nullptr) return FALSE;
     if (UseINI()) {
-        CString text = ReadIniText(lpszSection, lpszEntry, nullptr, m_strINIFileName);
+        CString text = AfxGetPrivateProfileString(lpszSection, lpszEntry, nullptr, m_strINIFileName);
         const UINT n = static_cast<UINT>(text.GetLength() / 2);
-        if (text.IsEmpty()) return FALSE;
+        if (n == 0) return FALSE;
         std::unique_ptr<BYTE[]> data(new BYTE[n]);
         UINT got = 0;
-        if (!GfxDecodeProfileBytes(text.GetString(), static_cast<size_t>(text.GetLength()), data.get(), n, &got))
+        if (!AfxDecodeProfileBinary(text.GetString(), static_cast<size_t>(text.GetLength()), data.get(), n, &got))
             return FALSE;
         *ppData = data.release();
         *pBytes = got;

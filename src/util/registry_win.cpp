@@ -260,10 +260,14 @@ BOOL CKXRegistry::ReadFont(LPCTSTR lpszName, CFont* pFont) {
     return pFont->CreateFontIndirect(&lf);
 }
 BOOL CKXRegistry::WriteFont(LPCTSTR lpszName, CFont* pFont) {
-    LOGFONTA lf;
+    LOGFONTA lf = {};
     if (pFont == nullptr || pFont->GetSafeHandle() == nullptr ||
         ::GetObjectA(pFont->GetSafeHandle(), sizeof lf, &lf) != sizeof lf)
         return FALSE;
+    // The font keeps whatever its creator left after the face name's
+    // terminator; the stored record holds zeros there instead.
+    const size_t nName = strnlen(lf.lfFaceName, LF_FACESIZE);
+    memset(lf.lfFaceName + nName, 0, LF_FACESIZE - nName);
     return WriteBinary(lpszName, &lf, sizeof lf);
 }
 

@@ -112,16 +112,19 @@ TEST_F(ModuleLoad, EveryStringExistsInTheShapeItsUserExpects) {
     }
 }
 
+namespace {
+INT_PTR CALLBACK PageProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+}  // namespace
+
 TEST_F(ModuleLoad, ColourPagesAreChildTemplatesWithTheirControls) {
     kxtest::HostWindow host(600, 500);
-    auto proc = [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR { return msg == WM_INITDIALOG; };
     for (UINT id : {IDD_KX_COLOR_STANDARD, IDD_KX_COLOR_CUSTOM}) {
         const auto raw = Raw(s_data, id, RT_DIALOG);
         ASSERT_GE(raw.size(), sizeof(DLGTEMPLATE)) << id;
         DLGTEMPLATE t;
         memcpy(&t, raw.data(), sizeof t);
         EXPECT_EQ(t.style & (WS_CHILD | WS_POPUP | DS_CONTROL), DWORD(WS_CHILD | DS_CONTROL)) << id;
-        HWND page = CreateDialogParamA(s_full, MAKEINTRESOURCEA(id), host.hwnd(), proc, 0);
+        HWND page = CreateDialogParamA(s_full, MAKEINTRESOURCEA(id), host.hwnd(), PageProc, 0);
         ASSERT_NE(page, nullptr) << id;
         char caption[64] = {};
         EXPECT_GT(GetWindowTextA(page, caption, sizeof caption), 0) << id << " needs a tab caption";

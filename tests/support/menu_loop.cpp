@@ -14,19 +14,18 @@ struct MenuDriver {
 
 thread_local MenuDriver* t_driver = nullptr;
 
+BOOL CALLBACK FindPopupProc(HWND hwnd, LPARAM lParam) {
+  char cls[16] = {};
+  ::GetClassNameA(hwnd, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32768") != 0 || !::IsWindowVisible(hwnd)) return TRUE;
+  *reinterpret_cast<HWND*>(lParam) = hwnd;
+  return FALSE;
+}
+
 // The visible popup-menu window of this thread (class "#32768").
 HWND FindPopup() {
   HWND popup = nullptr;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM lParam) -> BOOL {
-        char cls[16] = {};
-        ::GetClassNameA(hwnd, cls, sizeof cls);
-        if (lstrcmpA(cls, "#32768") != 0 || !::IsWindowVisible(hwnd)) return TRUE;
-        *reinterpret_cast<HWND*>(lParam) = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&popup));
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindPopupProc, reinterpret_cast<LPARAM>(&popup));
   return popup;
 }
 

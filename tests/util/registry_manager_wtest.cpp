@@ -113,9 +113,16 @@ TEST_F(RegistryManagerTest, EveryTypeRoundTripsThroughTheRegistryAndAnIniFile) {
         EXPECT_EQ(std::vector<BYTE>(p, p + n), std::vector<BYTE>(blob, blob + sizeof blob));
         delete[] p;
 
-        // Missing values, values too large for the caller's type and, in the
-        // INI file, text that is no whole number of letter pairs in A..P fail
-        // with the caller's value alone.
+        // A block far beyond GetPrivateProfileString's usual buffer comes back whole.
+        std::vector<BYTE> large(3000);
+        for (size_t i = 0; i < large.size(); ++i) large[i] = static_cast<BYTE>(i * 7);
+        ASSERT_TRUE(m.WriteProfileBinary("Data", "Large", large.data(), static_cast<UINT>(large.size())));
+        ASSERT_TRUE(m.GetProfileBinary("Data", "Large", &p, &n));
+        EXPECT_EQ(std::vector<BYTE>(p, p + n), large);
+        delete[] p;
+
+        // Missing values and values too large for the caller's type fail with
+        // the caller's value alone.
         const CRect keep(5, 6, 7, 8);
         rc2 = keep;
         d = 9;
@@ -130,12 +137,18 @@ TEST_F(RegistryManagerTest, EveryTypeRoundTripsThroughTheRegistryAndAnIniFile) {
         EXPECT_TRUE(p == nullptr && n == 0);
         EXPECT_EQ(m.GetProfileString("Data", "None", "dflt"), "dflt");
         if (useIni) {
+            // Hand-written text decodes pair by pair: letters past 'P' count
+            // their distance from 'A', an odd last letter is dropped.
             ::WritePrivateProfileStringA("Data", "Bad", "AAAAAAAZ", ini.c_str());
             ::WritePrivateProfileStringA("Data", "Odd", "ABC", ini.c_str());
-            EXPECT_FALSE(m.GetProfileDword("Data", "Bad", &dw));
-            EXPECT_EQ(dw, 0xDEADBEEFu);
-            EXPECT_FALSE(m.GetProfileBinary("Data", "Odd", &p, &n));
-            EXPECT_EQ(p, nullptr);
+            ::WritePrivateProfileStringA("Data", "One", "M", ini.c_str());
+            EXPECT_TRUE(m.GetProfileDword("Data", "Bad", &dw));
+            EXPECT_EQ(dw, 0x90000000u);  // 16 * ('Z' - 'A') = 400, kept to 8 bits
+            ASSERT_TRUE(m.GetProfileBinary("Data", "Odd", &p, &n));
+            EXPECT_EQ(std::vector<BYTE>(p, p + n), std::vector<BYTE>{0x10});
+            delete[] p;
+            EXPECT_FALSE(m.GetProfileBinary("Data", "One", &p, &n));
+            EXPECT_TRUE(p == nullptr && n == 0);
         } else {
             EXPECT_EQ(static_cast<int>(m.GetProfileInt("Data", "Dbl", 3)), 3);  // not a REG_DWORD
         }

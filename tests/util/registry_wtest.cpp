@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include <string>
 
 namespace {
@@ -92,6 +95,27 @@ TEST_F(RegistryTest, TypedValuesKeepTheirStoredFormatAndRoundTrip) {
     EXPECT_EQ(r.ReadDateTime("Int", dt).m_dt, dt.m_dt);
     CFont empty;
     EXPECT_FALSE(r.WriteFont("Empty", &empty));
+
+    // The stored font record is fully defined: whatever followed the face
+    // name in the caller's description, the rest of the record is zero, so
+    // the same font always stores the same 60 bytes.
+    std::vector<BYTE> records[2];
+    for (int i = 0; i < 2; ++i) {
+        LOGFONTA desc = LOGFONTA{-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, {}};
+        memset(desc.lfFaceName, i == 0 ? 0xCC : 0x5A, LF_FACESIZE);
+        memcpy(desc.lfFaceName, "Arial", 6);
+        CFont f;
+        ASSERT_TRUE(f.CreateFontIndirect(&desc));
+        ASSERT_TRUE(r.WriteFont("Font", &f));
+        records[i].resize(60);
+        DWORD type = 0, size = 60;
+        HKEY h = nullptr;
+        ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\KX Tests\\KXRegistry", 0, KEY_READ, &h), ERROR_SUCCESS);
+        EXPECT_EQ(::RegQueryValueExA(h, "Font", nullptr, &type, records[i].data(), &size), ERROR_SUCCESS);
+        ::RegCloseKey(h);
+        EXPECT_EQ(std::vector<BYTE>(records[i].begin() + 28 + 6, records[i].end()), std::vector<BYTE>(60 - 34, 0));
+    }
+    EXPECT_EQ(records[0], records[1]);
     EXPECT_FALSE(r.ReadFont("Rect", &other));
 
     // A null date keeps its status; strings of 4096 characters or more are refused.

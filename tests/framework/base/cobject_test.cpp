@@ -30,6 +30,24 @@ class CSquare : public CShape {
 };
 IMPLEMENT_SERIAL(CSquare, CShape, 2)
 
+// Schema 1 stored one number; schema 2 adds a second.
+class CVersioned : public CObject {
+    DECLARE_SERIAL(CVersioned)
+public:
+    int m_nFirst = 0, m_nSecond = -1;
+    UINT m_nLoadedSchema = 0;
+    void Serialize(CArchive& ar) override {
+        if (ar.IsStoring()) {
+            ar << m_nFirst << m_nSecond;
+            return;
+        }
+        m_nLoadedSchema = ar.GetObjectSchema();
+        ar >> m_nFirst;
+        if (m_nLoadedSchema >= 2) ar >> m_nSecond;
+    }
+};
+IMPLEMENT_SERIAL(CVersioned, CObject, VERSIONABLE_SCHEMA | 2)
+
 class CPlain : public CObject {
     DECLARE_DYNAMIC(CPlain)
 };
@@ -100,6 +118,41 @@ TEST(CArchiveObjects, ClassAndObjectTagsAsTheFrameworkWritesThem) {
     EXPECT_EQ(pa->m_pNext->m_pNext, pa);
     delete pa->m_pNext;
     delete pa;
+}
+
+TEST(CArchiveObjects, VersionableClassesReportTheStoredSchemaForEveryObject) {
+    // Each object reads as the schema its archive was written with, also when
+    // the class is named by its index rather than in full.
+    auto loadAll = [](std::vector<BYTE> bytes) {
+        CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+        CArchive ar(&file, CArchive::load);
+        std::vector<std::pair<UINT, int>> seen;
+        CObject* p = nullptr;
+        while ((p = ar.ReadObject(RUNTIME_CLASS(CVersioned))) != nullptr) {
+            auto* v = static_cast<CVersioned*>(p);
+            seen.emplace_back(v->m_nLoadedSchema, v->m_nFirst);
+            delete v;
+        }
+        return seen;
+    };
+    const std::vector<std::pair<UINT, int>> v1 = {{1, 7}, {1, 8}};
+    EXPECT_EQ(loadAll({0xFF, 0xFF, 1, 0, 10, 0, 'C', 'V', 'e', 'r', 's', 'i', 'o', 'n', 'e', 'd',  // schema 1
+                       7, 0, 0, 0,    // first object
+                       0x01, 0x80,    // the class again, by index
+                       8, 0, 0, 0,    // second object
+                       0, 0}),        // null: the end
+              v1);
+
+    CVersioned a, b;
+    a.m_nFirst = 5;
+    b.m_nFirst = 6;
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << static_cast<CObject*>(&a) << static_cast<CObject*>(&b) << static_cast<CObject*>(nullptr);
+    }
+    const std::vector<std::pair<UINT, int>> v2 = {{2, 5}, {2, 6}};
+    EXPECT_EQ(loadAll(Bytes(file)), v2);
 }
 
 TEST(CArchiveObjects, BadTagsAndClassesFailSafely) {

@@ -96,10 +96,23 @@ TEST(CWinAppProfile, IniFileHoldsTextAndBinaryAsLetters) {
     EXPECT_EQ(std::vector<BYTE>(data, data + n), std::vector<BYTE>(bytes, bytes + 2));
     delete[] data;
 
-    // Stored text that is not the binary form fails and hands out nothing.
-    ::WritePrivateProfileStringA("Window", "Bad", "ABZ", ini);
-    EXPECT_FALSE(app.GetProfileBinary("Window", "Bad", &data, &n));
+    // Hand-written text decodes pair by pair (an odd last letter is dropped);
+    // text without a single pair hands out nothing.
+    ::WritePrivateProfileStringA("Window", "Odd", "ABZ", ini);
+    ASSERT_TRUE(app.GetProfileBinary("Window", "Odd", &data, &n));
+    EXPECT_EQ(std::vector<BYTE>(data, data + n), std::vector<BYTE>{0x10});
+    delete[] data;
+    ::WritePrivateProfileStringA("Window", "One", "Z", ini);
+    EXPECT_FALSE(app.GetProfileBinary("Window", "One", &data, &n));
     EXPECT_EQ(data, nullptr);
+
+    // A block beyond the API's usual 4096-character buffer comes back whole.
+    std::vector<BYTE> large(5000);
+    for (size_t i = 0; i < large.size(); ++i) large[i] = static_cast<BYTE>(i);
+    ASSERT_TRUE(app.WriteProfileBinary("Window", "Large", large.data(), static_cast<UINT>(large.size())));
+    ASSERT_TRUE(app.GetProfileBinary("Window", "Large", &data, &n));
+    EXPECT_EQ(std::vector<BYTE>(data, data + n), large);
+    delete[] data;
     ::DeleteFileA(ini);
 }
 
