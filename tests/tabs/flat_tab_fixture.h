@@ -4,6 +4,9 @@
 
 #include "tabs/flat_tab_ctrl.h"
 
+#include "core/aux_data.h"
+#include "core/color_manager.h"
+
 #include "support/host_window.h"
 #include "support/pump.h"
 
@@ -40,7 +43,14 @@ class FlatTabTest : public ::testing::Test {
 protected:
     static constexpr UINT kID = 77;
 
-    void SetUp() override { m_host.Attach(m_window.hwnd()); }
+    void SetUp() override {
+        // The strip's face and frames come from the shared data, which took
+        // the colours of the moment the library was loaded: the test
+        // process's scheme came later.
+        CKXColorManager::s_managerInstance.RefreshColors(FALSE);
+        CKXAuxData::Get().UpdateSysColors();
+        m_host.Attach(m_window.hwnd());
+    }
     void TearDown() override {
         m_tabs.DestroyWindow();
         m_panes.clear();
