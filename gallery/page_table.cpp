@@ -11,6 +11,7 @@ CGalleryPage* CreateDataPage();
 CGalleryPage* CreateLookPage();
 CGalleryPage* CreateDrawingPage();
 CGalleryPage* CreateMenuPage();
+CGalleryPage* CreateEditsPage();
 CGalleryPage* CreateFlatTabsPage();
 
 const GalleryPageFactory g_galleryPages[] = {
@@ -22,6 +23,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateLookPage,
     CreateDrawingPage,
     CreateMenuPage,
+    CreateEditsPage,
     CreateFlatTabsPage,
 };
 

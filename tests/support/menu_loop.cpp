@@ -48,18 +48,28 @@ void CALLBACK OnTimer(HWND owner, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
-UINT TrackMenu(HWND owner, HMENU menu, POINT pt, const std::function<void(HWND)>& inMenu, UINT flags,
-               unsigned timeoutMs) {
+bool DriveMenu(HWND timerOwner, const std::function<void()>& open,
+               const std::function<void(HWND)>& inMenu, unsigned timeoutMs) {
   MenuDriver driver{&inMenu, ::GetTickCount() + timeoutMs, false};
   MenuDriver* outer = t_driver;
   t_driver = &driver;
-  const UINT_PTR timer = ::SetTimer(owner, 0x4B58, 20, OnTimer);
+  const UINT_PTR timer = ::SetTimer(timerOwner, 0x4B58, 20, OnTimer);
   // A popup needs its owner in the foreground to take the keyboard.
-  ::SetForegroundWindow(owner);
-  const UINT id = static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | flags, pt.x, pt.y, 0, owner, nullptr));
-  ::KillTimer(owner, timer);
+  ::SetForegroundWindow(timerOwner);
+  open();
+  ::KillTimer(timerOwner, timer);
   t_driver = outer;
   PumpUntilIdle();
+  return driver.called;
+}
+
+UINT TrackMenu(HWND owner, HMENU menu, POINT pt, const std::function<void(HWND)>& inMenu, UINT flags,
+               unsigned timeoutMs) {
+  UINT id = 0;
+  DriveMenu(
+      owner,
+      [&] { id = static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | flags, pt.x, pt.y, 0, owner, nullptr)); },
+      inMenu, timeoutMs);
   return id;
 }
 

@@ -26,6 +26,13 @@ namespace kxtest {
 UINT TrackMenu(HWND owner, HMENU menu, POINT pt, const std::function<void(HWND popup)>& inMenu,
                UINT flags = 0, unsigned timeoutMs = 2000);
 
+// The same for a menu that code under test opens itself: runs open(), which
+// shows a popup menu and returns once it has closed, calling inMenu with
+// the popup window from a timer of timerOwner inside the menu's loop.
+// Returns whether a popup showed.
+bool DriveMenu(HWND timerOwner, const std::function<void()>& open,
+               const std::function<void(HWND popup)>& inMenu, unsigned timeoutMs = 2000);
+
 // The popup's pixels as they are on the screen (the whole window).
 Capture CaptureMenu(HWND popup);
 

@@ -1,6 +1,7 @@
 // Dialogs from templates, modal and modeless, and dialog data exchange.
 #include "win/afxwin.h"
 
+#include "support/dialog_template.h"
 #include "support/pump.h"
 
 #include <gtest/gtest.h>
@@ -10,56 +11,15 @@
 
 namespace dialog_test {
 
-// Builds an in-memory dialog template: an edit (id 100), a second edit
-// (id 101), a check box (id 102) and an OK button.
-class TemplateBuilder {
-public:
-    TemplateBuilder() {
-        DLGTEMPLATE t = {};
-        t.style = DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-        t.cdit = 4;
-        t.cx = 200;
-        t.cy = 100;
-        Append(&t, sizeof t);
-        Word(0);  // no menu
-        Word(0);  // default class
-        Text("Test dialog");
-        Word(8);
-        Text("MS Shell Dlg");
-        Item(100, 0x0081, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 10, 80, 12, "");
-        Item(101, 0x0081, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 30, 80, 12, "");
-        Item(102, 0x0080, BS_AUTOCHECKBOX | WS_TABSTOP, 10, 50, 80, 12, "Check");
-        Item(IDOK, 0x0080, BS_DEFPUSHBUTTON | WS_TABSTOP, 100, 70, 50, 14, "OK");
-    }
-    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_data.data()); }
-
-private:
-    void Append(const void* p, size_t n) {
-        const WORD* w = static_cast<const WORD*>(p);
-        m_data.insert(m_data.end(), w, w + n / 2);
-    }
-    void Word(WORD w) { m_data.push_back(w); }
-    void Text(const char* s) {
-        while (*s) m_data.push_back(static_cast<WORD>(*s++));
-        m_data.push_back(0);
-    }
-    void Item(WORD id, WORD atom, DWORD style, short x, short y, short cx, short cy, const char* text) {
-        if (m_data.size() % 2) m_data.push_back(0);  // DWORD alignment
-        DLGITEMTEMPLATE item = {};
-        item.style = style | WS_CHILD | WS_VISIBLE;
-        item.x = x;
-        item.y = y;
-        item.cx = cx;
-        item.cy = cy;
-        item.id = id;
-        Append(&item, sizeof item);
-        Word(0xFFFF);
-        Word(atom);
-        Text(text);
-        Word(0);  // no creation data
-    }
-    std::vector<WORD> m_data;
-};
+// An edit (id 100), a second edit (id 101), a check box (id 102) and an OK button.
+kxtest::DialogTemplate TestTemplate() {
+    kxtest::DialogTemplate tmpl("Test dialog", 200, 100);
+    tmpl.Item(100, kxtest::DialogTemplate::kEdit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 10, 80, 12)
+        .Item(101, kxtest::DialogTemplate::kEdit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 10, 30, 80, 12)
+        .Item(102, kxtest::DialogTemplate::kButton, BS_AUTOCHECKBOX | WS_TABSTOP, 10, 50, 80, 12, "Check")
+        .Item(IDOK, kxtest::DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP, 100, 70, 50, 14, "OK");
+    return tmpl;
+}
 
 class CPromptRecordingApp : public CWinApp {
 public:
@@ -108,7 +68,7 @@ using namespace dialog_test;
 
 TEST(CDialogTest, ModelessExchangeAndValidation) {
     CPromptRecordingApp app;
-    TemplateBuilder tmpl;
+    const kxtest::DialogTemplate tmpl = TestTemplate();
     CDataDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get()));
     EXPECT_EQ(dlg.m_initCalls, 1);
@@ -144,7 +104,7 @@ TEST(CDialogTest, ModelessExchangeAndValidation) {
 
 TEST(CDialogTest, DoModalRunsItsOwnLoopUntilEndDialog) {
     CPromptRecordingApp app;
-    TemplateBuilder tmpl;
+    const kxtest::DialogTemplate tmpl = TestTemplate();
     CDataDialog dlg;
     dlg.InitModalIndirect(tmpl.Get());
     dlg.m_endAtInit = true;  // OK is pressed as soon as the dialog runs
