@@ -392,9 +392,10 @@ CRect CKXOutBarLayout::FitEditRect(const CRect& rcStart, int cxText, BOOL bSmall
     return rc;
 }
 
-CRect CKXOutBarLayout::ToolBoxRow(const CRect& rcIcon, const CRect& rcInside, BOOL bUpVisible, const CRect& rcUp,
-                                  BOOL bDownVisible, const CRect& rcDown, int cxThumb) {
-    CRect rc(rcInside.left + 2, rcIcon.top - 4, rcInside.right - 2, rcIcon.bottom + 4);
+CRect CKXOutBarLayout::ToolBoxRow(const CRect& rcIcon, const CRect& rcInside, int nInset, int nGrow,
+                                  BOOL bUpVisible, const CRect& rcUp, BOOL bDownVisible, const CRect& rcDown,
+                                  int cxThumb) {
+    CRect rc(rcInside.left + nInset, rcIcon.top - nGrow, rcInside.right - nInset, rcIcon.bottom + nGrow);
     auto beside = [&](const CRect& rcButton) { return rc.top < rcButton.bottom && rcButton.top < rc.bottom; };
     if ((bUpVisible && beside(rcUp)) || (bDownVisible && beside(rcDown))) rc.right -= 6 + cxThumb;
     return rc;

@@ -89,10 +89,11 @@ public:
     // growing to the right (small view), kept within the same limits.
     CRect FitEditRect(const CRect& rcStart, int cxText, BOOL bSmallView) const;
     // A tool box row from an item's icon rectangle: the whole inside width
-    // less 2 at each side, 4 taller at the top and bottom, and short of a
-    // scroll button (by 6 + cxThumb) when it reaches beside a shown one.
-    static CRect ToolBoxRow(const CRect& rcIcon, const CRect& rcInside, BOOL bUpVisible, const CRect& rcUp,
-                            BOOL bDownVisible, const CRect& rcDown, int cxThumb);
+    // less nInset at each side, nGrow taller at the top and bottom, and
+    // short of a scroll button (by 6 + cxThumb) when it reaches beside a
+    // shown one.
+    static CRect ToolBoxRow(const CRect& rcIcon, const CRect& rcInside, int nInset, int nGrow, BOOL bUpVisible,
+                            const CRect& rcUp, BOOL bDownVisible, const CRect& rcDown, int cxThumb);
 
 protected:
     // --- what the window measures ---------------------------------------------------

@@ -290,13 +290,13 @@ TEST(OutBarLayout, JiggleAndRenameGeometry) {
 
     // Tool box rows: full width less 2, 4 taller, short of a shown button beside them.
     const CRect rcInside(0, 43, 200, 278), rcUp(179, 48, 195, 64), rcDown(179, 257, 195, 273);
-    EXPECT_EQ(CRect(2, 96, 198, 124), CKXOutBarLayout::ToolBoxRow(CRect(7, 100, 23, 120), rcInside, TRUE, rcUp, TRUE,
+    EXPECT_EQ(CRect(2, 96, 198, 124), CKXOutBarLayout::ToolBoxRow(CRect(7, 100, 23, 120), rcInside, 2, 4, TRUE, rcUp, TRUE,
                                                                    rcDown, 16));
-    EXPECT_EQ(CRect(2, 46, 176, 66), CKXOutBarLayout::ToolBoxRow(CRect(7, 50, 23, 62), rcInside, TRUE, rcUp, FALSE,
+    EXPECT_EQ(CRect(2, 46, 176, 66), CKXOutBarLayout::ToolBoxRow(CRect(7, 50, 23, 62), rcInside, 2, 4, TRUE, rcUp, FALSE,
                                                                   rcDown, 16));
-    EXPECT_EQ(CRect(2, 46, 198, 66), CKXOutBarLayout::ToolBoxRow(CRect(7, 50, 23, 62), rcInside, FALSE, rcUp, FALSE,
+    EXPECT_EQ(CRect(2, 46, 198, 66), CKXOutBarLayout::ToolBoxRow(CRect(7, 50, 23, 62), rcInside, 2, 4, FALSE, rcUp, FALSE,
                                                                   rcDown, 16));
-    EXPECT_EQ(CRect(2, 250, 176, 270), CKXOutBarLayout::ToolBoxRow(CRect(7, 254, 23, 266), rcInside, FALSE, rcUp,
+    EXPECT_EQ(CRect(2, 250, 176, 270), CKXOutBarLayout::ToolBoxRow(CRect(7, 254, 23, 266), rcInside, 2, 4, FALSE, rcUp,
                                                                     TRUE, rcDown, 16));
 }
 
