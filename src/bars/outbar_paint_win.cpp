@@ -347,9 +347,13 @@ void CKXOutBarCtrl::RenderState(CDC* pDC, const CRect& rcClient) {
     pDC->RestoreDC(nSaved);
     CWnd* pChild = GetFolderChild(-1);
     if (pChild == nullptr || !::IsWindow(pChild->GetSafeHwnd())) return;
-    // The child draws itself where it will show.
-    CRect rcInside;
+    // The child draws itself where it will show, at the size it will have.
+    CRect rcInside, rcChild;
     GetInsideRect(rcInside);
+    pChild->GetWindowRect(&rcChild);
+    if (rcChild.Size() != rcInside.Size())
+        pChild->SetWindowPos(nullptr, rcInside.left, rcInside.top, rcInside.Width(), rcInside.Height(),
+                             SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     const int nChildSaved = pDC->SaveDC();
     pDC->IntersectClipRect(rcInside);
     pDC->SetViewportOrg(rcInside.left, rcInside.top);

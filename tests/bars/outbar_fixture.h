@@ -113,7 +113,7 @@ protected:
         bar.SetImageList(&m_small, OUTBAR_IMAGE_SMALL);
         bar.AddFolder("Mail", 10);
         bar.AddFolder("Small", 11);
-        ASSERT_TRUE(m_child.Create(WS_CHILD | LBS_NOINTEGRALHEIGHT | WS_BORDER, CRect(0, 0, 10, 10), &bar, 300));
+        ASSERT_TRUE(m_child.Create(WS_CHILD | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10), &bar, 300));
         m_child.AddString("child window");
         bar.AddFolderBar("Tree", &m_child, 12);
         bar.GetBarFolder(1)->SetSmallIcons(TRUE);
