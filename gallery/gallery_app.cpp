@@ -87,6 +87,10 @@ private:
                 ReportError("kxgallery: could not write " + strPath + "\n");
                 bAllWritten = FALSE;
             }
+            if (!pPage->SaveExtraSnapshots(strFolder + "\\" + pPage->GetFileName(), &m_wndGallery)) {
+                ReportError("kxgallery: could not write the further pictures of " + strPath + "\n");
+                bAllWritten = FALSE;
+            }
         }
         ::CoUninitialize();
         return bAllWritten;

@@ -23,6 +23,13 @@ public:
     // Puts the page into the state its picture shows: called before the
     // page is rendered to a PNG file (--render).
     virtual void PrepareSnapshot() {}
+    // Writes the page's further pictures, if it has any, after its own: each
+    // of pFrame (the gallery window) to strPathPrefix + "-<what>.png".
+    // Returns whether every one was written.
+    virtual BOOL SaveExtraSnapshots(const CString& strPathPrefix, CWnd* pFrame) {
+        (void)strPathPrefix, (void)pFrame;
+        return TRUE;
+    }
 
 protected:
     // Creates the page's controls; the page window exists.

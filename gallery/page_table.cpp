@@ -12,6 +12,7 @@ CGalleryPage* CreateLookPage();
 CGalleryPage* CreateDrawingPage();
 CGalleryPage* CreateMenuPage();
 CGalleryPage* CreateEditsPage();
+CGalleryPage* CreateHexEditPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -23,6 +24,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateDrawingPage,
     CreateMenuPage,
     CreateEditsPage,
+    CreateHexEditPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

@@ -103,26 +103,93 @@ BOOL WritePng(LPCTSTR lpszPath, UINT cx, UINT cy, UINT nStride, std::vector<BYTE
 
 }  // namespace
 
-BOOL SaveWindowPng(CWnd* pWnd, LPCTSTR lpszPath) {
+namespace {
+
+// Copies what pWnd's client area shows, child controls included, from its
+// DC, and the popup window over it where it lies.  (PrintWindow would only
+// reach windows that paint for WM_PRINTCLIENT, which not every control
+// does.)  The caller has painted the window and keeps it above any other.
+BOOL SaveComposite(CWnd* pWnd, HWND hPopup, LPCTSTR lpszPath) {
     if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd())) return FALSE;
     CRect rcClient;
     pWnd->GetClientRect(&rcClient);
     if (rcClient.IsRectEmpty()) return FALSE;
     CDibCapture dib(rcClient.Width(), rcClient.Height());
     if (!dib.IsValid()) return FALSE;
-    // Copy what the client area shows, child controls included, from its DC.
-    // (PrintWindow would only reach windows that paint for WM_PRINTCLIENT,
-    // which not every control does.)  The caller has painted the window and
-    // keeps it above any other.
     HDC hClientDC = ::GetDC(pWnd->m_hWnd);
     if (hClientDC == nullptr) return FALSE;
-    const BOOL bCopied =
+    BOOL bCopied =
         ::BitBlt(dib.GetDC(), 0, 0, rcClient.Width(), rcClient.Height(), hClientDC, 0, 0, SRCCOPY);
     ::ReleaseDC(pWnd->m_hWnd, hClientDC);
+    if (bCopied && hPopup != nullptr) {
+        CRect rcPopup;
+        ::GetWindowRect(hPopup, &rcPopup);
+        pWnd->ScreenToClient(&rcPopup);
+        HDC hPopupDC = ::GetWindowDC(hPopup);
+        bCopied = hPopupDC != nullptr && ::BitBlt(dib.GetDC(), rcPopup.left, rcPopup.top, rcPopup.Width(),
+                                                  rcPopup.Height(), hPopupDC, 0, 0, SRCCOPY);
+        if (hPopupDC) ::ReleaseDC(hPopup, hPopupDC);
+    }
     if (!bCopied) return FALSE;
 
     UINT nStride = 0;
     std::vector<BYTE> rows = dib.GetBgrRows(nStride);
     return WritePng(lpszPath, static_cast<UINT>(rcClient.Width()), static_cast<UINT>(rcClient.Height()), nStride,
                     rows);
+}
+
+BOOL CALLBACK FindPopupMenuProc(HWND hWnd, LPARAM lParam) {
+    char szClass[16] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof szClass);
+    if (lstrcmpA(szClass, "#32768") != 0 || !::IsWindowVisible(hWnd)) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+// The visible popup-menu window of this thread (class "#32768").
+HWND FindPopupMenu() {
+    HWND hPopup = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindPopupMenuProc, reinterpret_cast<LPARAM>(&hPopup));
+    return hPopup;
+}
+
+// What the timer inside the menu's loop works on.
+struct MenuShot {
+    CWnd* pWnd;
+    LPCTSTR lpszPath;
+    DWORD dwDeadline;
+    int nSeen;       // ticks since the popup showed
+    BOOL bWritten;
+};
+MenuShot* g_pMenuShot = nullptr;
+
+void CALLBACK OnMenuShotTimer(HWND hWnd, UINT, UINT_PTR nID, DWORD) {
+    MenuShot* pShot = g_pMenuShot;
+    if (pShot == nullptr) return;
+    if (HWND hPopup = FindPopupMenu()) {
+        // Give the popup a few ticks to measure and draw its items.
+        if (++pShot->nSeen < 4) return;
+        ::UpdateWindow(hPopup);
+        pShot->pWnd->UpdateWindow();
+        pShot->bWritten = SaveComposite(pShot->pWnd, hPopup, pShot->lpszPath);
+    } else if (::GetTickCount() < pShot->dwDeadline) {
+        return;
+    }
+    ::KillTimer(hWnd, nID);
+    ::EndMenu();
+}
+
+}  // namespace
+
+BOOL SaveWindowPng(CWnd* pWnd, LPCTSTR lpszPath) { return SaveComposite(pWnd, nullptr, lpszPath); }
+
+BOOL SaveWindowPngWithMenu(CWnd* pWnd, LPCTSTR lpszPath, const std::function<void()>& openMenu) {
+    if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd())) return FALSE;
+    MenuShot shot = {pWnd, lpszPath, ::GetTickCount() + 3000, 0, FALSE};
+    g_pMenuShot = &shot;
+    const UINT_PTR nTimer = ::SetTimer(pWnd->m_hWnd, 0x4B53, 50, OnMenuShotTimer);
+    openMenu();
+    ::KillTimer(pWnd->m_hWnd, nTimer);
+    g_pMenuShot = nullptr;
+    return shot.bWritten;
 }

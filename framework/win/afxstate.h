@@ -31,6 +31,10 @@ struct AFX_THREAD_STATE {
     CWinThread* m_pCurrentWinThread = nullptr;
     CWnd* m_pRoutingView = nullptr;
     HWND m_hLockoutNotifyWindow = nullptr;  // UpdateData in progress: its controls' notifications are ignored
+    // The popup menu CMenu::TrackPopupMenu is tracking and its owner: the
+    // owner's WM_MEASUREITEM looks for the item there first.
+    HWND m_hTrackingWindow = nullptr;
+    HMENU m_hTrackingMenu = nullptr;
     int m_nMsgLast = 0;
 };
 

@@ -200,12 +200,41 @@ BOOL CMenu::HiliteMenuItem(CWnd* pWnd, UINT uIDHiliteItem, UINT uHilite) {
 
 // --- popups -----------------------------------------------------------------
 
+namespace {
+
+// Records the menu being tracked and its owner for the owner's
+// WM_MEASUREITEM (menus nest: the previous pair comes back).
+class CTrackingScope {
+public:
+    CTrackingScope(HWND hWnd, HMENU hMenu) : m_pState(AfxGetThreadState()) {
+        m_hOldWnd = m_pState->m_hTrackingWindow;
+        m_hOldMenu = m_pState->m_hTrackingMenu;
+        m_pState->m_hTrackingWindow = hWnd;
+        m_pState->m_hTrackingMenu = hMenu;
+    }
+    ~CTrackingScope() {
+        m_pState->m_hTrackingWindow = m_hOldWnd;
+        m_pState->m_hTrackingMenu = m_hOldMenu;
+    }
+    CTrackingScope(const CTrackingScope&) = delete;
+    CTrackingScope& operator=(const CTrackingScope&) = delete;
+
+private:
+    AFX_THREAD_STATE* m_pState;
+    HWND m_hOldWnd;
+    HMENU m_hOldMenu;
+};
+
+}  // namespace
+
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) {
+    CTrackingScope scope(pWnd->GetSafeHwnd(), m_hMenu);
     // With TPM_RETURNCMD the result is the chosen command, as the API gives it.
     return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
 }
 
 BOOL CMenu::TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm) {
+    CTrackingScope scope(pWnd->GetSafeHwnd(), m_hMenu);
     return ::TrackPopupMenuEx(m_hMenu, fuFlags, x, y, pWnd->GetSafeHwnd(), lptpm);
 }
 

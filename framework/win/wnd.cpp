@@ -666,9 +666,38 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
     Default();
 }
 
+namespace {
+
+// The menu in hMenu's tree (hMenu itself or a popup below it) that holds
+// command nID as one of its own items; null when none does.
+HMENU FindPopupMenuFromID(HMENU hMenu, UINT nID, int nDepth = 0) {
+    if (hMenu == nullptr || nDepth > 16) return nullptr;
+    const int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; ++i) {
+        if (HMENU hSub = ::GetSubMenu(hMenu, i)) {
+            if (HMENU hFound = FindPopupMenuFromID(hSub, nID, nDepth + 1)) return hFound;
+        } else if (::GetMenuItemID(hMenu, i) == nID) {
+            return hMenu;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
     if (lpMeasureItemStruct->CtlType == ODT_MENU) {
-        // The menu that holds the item, among the menus the program owns.
+        // The popup this window is tracking first: other menus of the
+        // program may hold the same command.
+        const AFX_THREAD_STATE* pState = AfxGetThreadState();
+        if (pState->m_hTrackingWindow == m_hWnd) {
+            const HMENU hFound = FindPopupMenuFromID(pState->m_hTrackingMenu, lpMeasureItemStruct->itemID);
+            if (CMenu* pMenu = CMenu::FromHandlePermanent(hFound)) {
+                pMenu->MeasureItem(lpMeasureItemStruct);
+                return;
+            }
+        }
+        // Else the menu that holds the item, among the menus the program owns.
         CMenu* pFound = nullptr;
         if (CHandleMap<CMenu>* map = afxMapHMENU()) {
             map->ForEachPermanent([&](HANDLE h, CMenu* pMenu) {

@@ -239,6 +239,24 @@ public:
     static CWnd* GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     static CWnd* GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
+    // Whether the user drags from screen point pt (the left button moves out
+    // of the drag rectangle before it comes up).
+    BOOL DragDetect(POINT pt) const { return ::DragDetect(m_hWnd, pt); }
+
+    // Caret (one per thread, owned by the window that created it last)
+    void CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
+    void CreateGrayCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight); }
+    void HideCaret() { ::HideCaret(m_hWnd); }
+    void ShowCaret() { ::ShowCaret(m_hWnd); }
+    static CPoint GetCaretPos() {
+        CPoint pt;
+        ::GetCaretPos(&pt);
+        return pt;
+    }
+    static void SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
+
+    // Clipboard
+    BOOL OpenClipboard() { return ::OpenClipboard(m_hWnd); }
 
     // Timers
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr) {
@@ -266,6 +284,9 @@ public:
         return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
     }
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
+    BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH) {
+        return ::EnableScrollBar(m_hWnd, (UINT)nSBFlags, nArrowFlags);
+    }
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr) {
         ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
     }

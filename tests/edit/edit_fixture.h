@@ -9,6 +9,7 @@
 #include "core/color_manager.h"
 #include "win/afxwin.h"
 
+#include "support/clipboard_lock.h"
 #include "support/host_window.h"
 #include "support/pump.h"
 
@@ -21,6 +22,9 @@ namespace kxtest {
 
 class EditTest : public ::testing::Test {
 protected:
+    // The clipboard is the desktop's: other test programs keep off it meanwhile.
+    ClipboardLock m_clipboardLock;
+
     void SetUp() override {
         CKXColorManager::s_managerInstance.RefreshColors(FALSE);
         CKXAuxData::Get().UpdateSysColors();

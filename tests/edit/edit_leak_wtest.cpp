@@ -86,7 +86,7 @@ TEST_F(EditTest, ContextMenusLeaveNothingBehind) {
     Make(edit, CRect(10, 10, 200, 34));
     edit.SetWindowText("text");
     auto open = [&] {
-        kxtest::DriveMenu(
+        kxtest::WithMenu(
             m_window.hwnd(), [&] { edit.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit.m_hWnd), -1); },
             [](HWND) {});
     };

@@ -155,7 +155,7 @@ TEST_F(EditTest, ContextMenuOpensWhereAskedWithItsItemsEnabledByState) {
     // From the keyboard (-1, -1), or at a screen point; the callback then
     // chooses an item by its mnemonic.
     auto open = [&](LPARAM lParam, char chChoose, std::string& states, CRect& rcPopup) {
-        return kxtest::DriveMenu(
+        return kxtest::WithMenu(
             m_window.hwnd(), [&] { edit.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit.m_hWnd), lParam); },
             [&](HWND hPopup) {
                 states = ItemStates(hPopup);

@@ -75,7 +75,7 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
         ::DeleteFileA(path.c_str());
     }
     for (const char* page : {"controls.png", "dialog.png", "owner-drawn-button.png", "evaluator.png", "data.png", "look.png",
-                             "drawing.png", "menu.png", "edits.png"})
+                             "drawing.png", "menu.png", "edits.png", "hex-editor.png", "hex-editor-menu.png"})
         EXPECT_EQ(pictures.count(page), 1u) << page;
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "the folder holds files other than pictures";
 }

@@ -46,27 +46,54 @@ void CALLBACK OnTimer(HWND owner, UINT, UINT_PTR id, DWORD) {
   ::EndMenu();
 }
 
+// Test programs run side by side on one display, and a popup closes at
+// once when another program's takes the foreground: one popup at a time
+// across them (a named mutex).
+class PopupLock {
+ public:
+  PopupLock() : mutex_(::CreateMutexA(nullptr, FALSE, "KXTestPopupMenu")) {
+    if (mutex_) ::WaitForSingleObject(mutex_, 30000);
+  }
+  ~PopupLock() {
+    if (mutex_) {
+      ::ReleaseMutex(mutex_);
+      ::CloseHandle(mutex_);
+    }
+  }
+  PopupLock(const PopupLock&) = delete;
+  PopupLock& operator=(const PopupLock&) = delete;
+
+ private:
+  HANDLE mutex_;
+};
+
 }  // namespace
 
-bool DriveMenu(HWND timerOwner, const std::function<void()>& open,
-               const std::function<void(HWND)>& inMenu, unsigned timeoutMs) {
-  MenuDriver driver{&inMenu, ::GetTickCount() + timeoutMs, false};
-  MenuDriver* outer = t_driver;
-  t_driver = &driver;
-  const UINT_PTR timer = ::SetTimer(timerOwner, 0x4B58, 20, OnTimer);
-  // A popup needs its owner in the foreground to take the keyboard.
-  ::SetForegroundWindow(timerOwner);
-  open();
-  ::KillTimer(timerOwner, timer);
-  t_driver = outer;
-  PumpUntilIdle();
-  return driver.called;
+bool WithMenu(HWND timer, const std::function<void()>& open, const std::function<void(HWND)>& inMenu,
+              unsigned timeoutMs) {
+  PopupLock lock;
+  // A popup that never showed (a program without the lock, such as the
+  // gallery, had the foreground) is opened again.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    MenuDriver driver{&inMenu, ::GetTickCount() + timeoutMs, false};
+    MenuDriver* outer = t_driver;
+    t_driver = &driver;
+    const UINT_PTR id = ::SetTimer(timer, 0x4B58, 20, OnTimer);
+    // A popup needs its owner in the foreground to take the keyboard.
+    ::SetForegroundWindow(::GetAncestor(timer, GA_ROOT));
+    open();
+    ::KillTimer(timer, id);
+    t_driver = outer;
+    PumpUntilIdle();
+    if (driver.called) return true;
+  }
+  return false;
 }
 
 UINT TrackMenu(HWND owner, HMENU menu, POINT pt, const std::function<void(HWND)>& inMenu, UINT flags,
                unsigned timeoutMs) {
   UINT id = 0;
-  DriveMenu(
+  WithMenu(
       owner,
       [&] { id = static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | flags, pt.x, pt.y, 0, owner, nullptr)); },
       inMenu, timeoutMs);

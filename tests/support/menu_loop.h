@@ -6,6 +6,9 @@
 //     kxtest::PostKeyPress(popup, VK_RETURN);
 //   });
 //
+//   kxtest::WithMenu(hwndCtrl, [&] { ::SendMessage(hwndCtrl, WM_CONTEXTMENU, ...); },
+//                    [](HWND popup) { ... });
+//
 // TrackPopupMenu runs its own message loop, so the test acts from a timer
 // that fires inside that loop once the popup window exists.  Whatever the
 // callback leaves open is closed afterwards (EndMenu), so a test never hangs
@@ -26,12 +29,14 @@ namespace kxtest {
 UINT TrackMenu(HWND owner, HMENU menu, POINT pt, const std::function<void(HWND popup)>& inMenu,
                UINT flags = 0, unsigned timeoutMs = 2000);
 
-// The same for a menu that code under test opens itself: runs open(), which
-// shows a popup menu and returns once it has closed, calling inMenu with
-// the popup window from a timer of timerOwner inside the menu's loop.
-// Returns whether a popup showed.
-bool DriveMenu(HWND timerOwner, const std::function<void()>& open,
-               const std::function<void(HWND popup)>& inMenu, unsigned timeoutMs = 2000);
+// Runs open(), which tracks a popup menu on this thread (for example by
+// sending WM_CONTEXTMENU to a control), and calls inMenu with the popup
+// window once it shows, as TrackMenu does; timer owns the timer that drives
+// it.  Returns whether a popup showed within timeoutMs.  Test programs
+// running side by side take turns with their popups; open() is called again
+// (up to three times) when no popup showed.
+bool WithMenu(HWND timer, const std::function<void()>& open, const std::function<void(HWND popup)>& inMenu,
+              unsigned timeoutMs = 2000);
 
 // The popup's pixels as they are on the screen (the whole window).
 Capture CaptureMenu(HWND popup);

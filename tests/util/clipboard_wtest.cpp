@@ -2,6 +2,7 @@
 // through a compound file under a registered format; a missing format fails.
 #include "util/clipboard.h"
 
+#include "support/clipboard_lock.h"
 #include "support/host_window.h"
 
 #include <ole2.h>
@@ -33,6 +34,7 @@ protected:
         ::OleUninitialize();
         HostWindowTest::TearDown();
     }
+    kxtest::ClipboardLock m_clipboardLock;
 };
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "support/menu_loop.h"
 #include "win/gdiobj.h"
+#include "win/wnd.h"
 
 namespace {
 
@@ -113,4 +115,42 @@ TEST_F(MenuTest, LoadingAndTrackingFailWithoutTheirInputs) {
     popup.AppendMenu(MF_STRING, ID_OPEN, "Open");
     EXPECT_FALSE(popup.TrackPopupMenu(TPM_RETURNCMD, 10, 10, nullptr));
     EXPECT_FALSE(popup.TrackPopupMenuEx(TPM_RETURNCMD, 10, 10, nullptr, nullptr));
+}
+
+namespace {
+
+class CCountingMenu : public CMenu {
+public:
+    int m_nMeasured = 0;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override {
+        ++m_nMeasured;
+        lpMIS->itemWidth = 80;
+        lpMIS->itemHeight = 20;
+    }
+    void DrawItem(LPDRAWITEMSTRUCT) override {}
+};
+
+}  // namespace
+
+// Two menus of the program hold the same owner-drawn command: the owner's
+// measuring goes to the one being tracked.
+TEST_F(MenuTest, TheTrackedPopupMeasuresItsOwnItems) {
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 100, 100, 50, 50, nullptr,
+                               nullptr));
+    CCountingMenu menus[2];
+    for (CCountingMenu& menu : menus) {
+        ASSERT_TRUE(menu.CreatePopupMenu());
+        menu.AppendMenu(MF_OWNERDRAW, ID_OPEN, reinterpret_cast<LPCTSTR>(static_cast<UINT_PTR>(1)));
+    }
+    // Each in turn, so that a search that happens to meet one first fails.
+    for (int nTracked = 0; nTracked < 2; ++nTracked) {
+        menus[0].m_nMeasured = menus[1].m_nMeasured = 0;
+        kxtest::WithMenu(owner.m_hWnd, [&] { menus[nTracked].TrackPopupMenu(TPM_RETURNCMD, 120, 120, &owner); },
+                         [](HWND) {});
+        EXPECT_GT(menus[nTracked].m_nMeasured, 0) << nTracked;
+        EXPECT_EQ(0, menus[1 - nTracked].m_nMeasured) << nTracked;
+    }
+    EXPECT_EQ(nullptr, AfxGetThreadState()->m_hTrackingMenu);
+    owner.DestroyWindow();
 }
