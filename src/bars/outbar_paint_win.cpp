@@ -80,6 +80,7 @@ void CKXOutBarCtrl::OnPaint() {
 }
 
 LRESULT CKXOutBarCtrl::OnPrintClient(WPARAM wParam, LPARAM) {
+    if (wParam == 0) return 0;
     CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
     PaintInto(pDC);
     DrawHoverInto(pDC);

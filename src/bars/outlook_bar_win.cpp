@@ -153,6 +153,7 @@ void CKXOutlookBar::OnPaint() {
 }
 
 LRESULT CKXOutlookBar::OnPrintClient(WPARAM wParam, LPARAM) {
+    if (wParam == 0) return 0;
     OnNoFlickerPaint(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
     return 0;
 }

@@ -275,7 +275,7 @@ TEST_F(OutBarTrackTest, TheContextMenuOffersWhatTheFlagsAllow) {
     Make(bar);
     auto open = [&](CPoint pt, char chChoose, std::string& items) {
         items.clear();
-        return kxtest::DriveMenu(
+        return kxtest::WithMenu(
             m_window.hwnd(), [&] { bar.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y)); },
             [&](HWND hPopup) {
                 items = MenuItems(hPopup);
@@ -286,7 +286,9 @@ TEST_F(OutBarTrackTest, TheContextMenuOffersWhatTheFlagsAllow) {
     std::string items;
     m_replies[OBN_CONTEXTMENU] = 0;
     EXPECT_FALSE(open(Center(bar, 1), 'r', items));
-    EXPECT_EQ(Seq{"10:1,0,0,0,0,F,<null>"}, Notes());
+    const Seq refused = Notes();  // asked again as no popup showed
+    ASSERT_FALSE(refused.empty());
+    EXPECT_EQ(Seq(refused.size(), "10:1,0,0,0,0,F,<null>"), refused);
 
     // On an item: the view commands (the large one checked and greyed: the
     // folder shows large icons), then remove and rename.
