@@ -13,6 +13,7 @@ CGalleryPage* CreateDrawingPage();
 CGalleryPage* CreateMenuPage();
 CGalleryPage* CreateEditsPage();
 CGalleryPage* CreateHexEditPage();
+CGalleryPage* CreateOutBarPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -25,6 +26,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateMenuPage,
     CreateEditsPage,
     CreateHexEditPage,
+    CreateOutBarPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

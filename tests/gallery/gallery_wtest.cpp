@@ -75,7 +75,8 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
         ::DeleteFileA(path.c_str());
     }
     for (const char* page : {"controls.png", "dialog.png", "owner-drawn-button.png", "evaluator.png", "data.png", "look.png",
-                             "drawing.png", "menu.png", "edits.png", "hex-editor.png", "hex-editor-menu.png"})
+                             "drawing.png", "menu.png", "edits.png", "hex-editor.png", "hex-editor-menu.png",
+                             "outlook-bar.png", "outlook-bar-menu.png"})
         EXPECT_EQ(pictures.count(page), 1u) << page;
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "the folder holds files other than pictures";
 }
