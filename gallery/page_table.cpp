@@ -13,6 +13,7 @@ CGalleryPage* CreateDrawingPage();
 CGalleryPage* CreateMenuPage();
 CGalleryPage* CreateEditsPage();
 CGalleryPage* CreateHexEditPage();
+CGalleryPage* CreateFlatTabsPage();
 CGalleryPage* CreateOutBarPage();
 
 const GalleryPageFactory g_galleryPages[] = {
@@ -26,6 +27,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateMenuPage,
     CreateEditsPage,
     CreateHexEditPage,
+    CreateFlatTabsPage,
     CreateOutBarPage,
 };
 

@@ -1,6 +1,7 @@
 #include "win/wnd.h"
 
 #include "base/cexception.h"
+#include "win/ctl_basic.h"
 #include "win/dc.h"
 #include "win/gdiobj.h"
 #include "win/menu.h"
@@ -586,10 +587,57 @@ CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
 BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu ? pMenu->m_hMenu : nullptr); }
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
 
+// --- scroll bars ------------------------------------------------------------------
+
+CScrollBar* CWnd::GetScrollBarCtrl(int) const { return nullptr; }
+
+namespace {
+
+// The window and bar a scroll member acts on: a window's own bar, or the
+// control that stands in for it.
+HWND ScrollTarget(const CWnd* pWnd, int& nBar) {
+    if (nBar != SB_CTL) {
+        if (CScrollBar* pBar = pWnd->GetScrollBarCtrl(nBar)) {
+            nBar = SB_CTL;
+            return pBar->m_hWnd;
+        }
+    }
+    return pWnd->m_hWnd;
+}
+
+}  // namespace
+
+int CWnd::GetScrollPos(int nBar) const {
+    HWND hWnd = ScrollTarget(this, nBar);
+    return ::GetScrollPos(hWnd, nBar);
+}
+
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw) {
+    HWND hWnd = ScrollTarget(this, nBar);
+    return ::SetScrollPos(hWnd, nBar, nPos, bRedraw);
+}
+
+void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const {
+    HWND hWnd = ScrollTarget(this, nBar);
+    ::GetScrollRange(hWnd, nBar, lpMinPos, lpMaxPos);
+}
+
+void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw) {
+    HWND hWnd = ScrollTarget(this, nBar);
+    ::SetScrollRange(hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+}
+
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) {
     lpScrollInfo->cbSize = sizeof(SCROLLINFO);
     lpScrollInfo->fMask = nMask;
-    return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+    HWND hWnd = ScrollTarget(this, nBar);
+    return ::GetScrollInfo(hWnd, nBar, lpScrollInfo);
+}
+
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw) {
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    HWND hWnd = ScrollTarget(this, nBar);
+    return ::SetScrollInfo(hWnd, nBar, lpScrollInfo, bRedraw);
 }
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {

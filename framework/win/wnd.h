@@ -270,19 +270,16 @@ public:
     void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
     CMenu* GetSystemMenu(BOOL bRevert) const;
 
-    // Scrolling
-    int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
-    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const {
-        ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
-    }
-    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) {
-        ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
-    }
+    // Scrolling.  As in MFC, the bar of a window whose GetScrollBarCtrl
+    // answers a scroll-bar control for nBar is that control: these members
+    // then act on it instead of the window's own bar.
+    virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
+    int GetScrollPos(int nBar) const;
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const;
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
-    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE) {
-        return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
-    }
+    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
     BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH) {
         return ::EnableScrollBar(m_hWnd, (UINT)nSBFlags, nArrowFlags);

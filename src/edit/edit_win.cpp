@@ -1,6 +1,7 @@
 #include "edit/edit.h"
 
 #include "bars/menu.h"
+#include "edit/edit_menu.h"
 #include "core/aux_data.h"
 #include "core/color_manager.h"
 #include "core/mem_dc.h"
@@ -167,10 +168,8 @@ void CKXEdit::OnContextMenu(CWnd*, CPoint point) {
     }
     CKXResourceScope scope;
     CKXMenu menu;
-    if (!menu.LoadMenu(IDR_KX_CONTEXT_MENUS)) return;
-    CKXMenu* pPopup = DYNAMIC_DOWNCAST(CKXMenu, menu.GetSubMenu(1));
+    CKXMenu* pPopup = KXLoadEditContextMenu(menu);
     if (pPopup == nullptr) return;
-    pPopup->LoadToolbar(IDR_KX_EDIT_TOOLBAR);
     pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 

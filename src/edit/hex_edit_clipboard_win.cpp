@@ -5,6 +5,7 @@
 #include "bars/menu.h"
 #include "core/module_state.h"
 #include "core/resource_scope.h"
+#include "edit/edit_menu.h"
 #include "kxres_ids.h"
 
 #include <cstring>
@@ -92,10 +93,8 @@ void CKXHexEdit::OnContextMenu(CWnd*, CPoint point) {
     }
     CKXResourceScope scope;
     CKXMenu menu;
-    if (!menu.LoadMenu(IDR_KX_CONTEXT_MENUS)) return;
-    CKXMenu* pPopup = DYNAMIC_DOWNCAST(CKXMenu, menu.GetSubMenu(1));
+    CKXMenu* pPopup = KXLoadEditContextMenu(menu);
     if (pPopup == nullptr) return;
-    pPopup->LoadToolbar(IDR_KX_EDIT_TOOLBAR);
     const UINT nGray = MF_BYCOMMAND | MF_GRAYED;
     pPopup->EnableMenuItem(ID_KX_EDIT_UNDO, nGray);
     if (!m_bAllowDeletes || !HasSelection()) {

@@ -9,7 +9,7 @@
 #include "core/color_manager.h"
 #include "win/afxwin.h"
 
-#include "support/clipboard_lock.h"
+#include "support/named_lock.h"
 #include "support/host_window.h"
 #include "support/pump.h"
 

@@ -8,7 +8,7 @@
 #include "core/module_state.h"
 #include "kxres_ids.h"
 #include "support/capture.h"
-#include "support/clipboard_lock.h"
+#include "support/named_lock.h"
 #include "support/gdi_leak.h"
 #include "support/host_window.h"
 #include "support/input.h"

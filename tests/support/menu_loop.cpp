@@ -1,5 +1,6 @@
 #include "support/menu_loop.h"
 
+#include "support/named_lock.h"
 #include "support/pump.h"
 
 namespace kxtest {
@@ -46,32 +47,13 @@ void CALLBACK OnTimer(HWND owner, UINT, UINT_PTR id, DWORD) {
   ::EndMenu();
 }
 
-// Test programs run side by side on one display, and a popup closes at
-// once when another program's takes the foreground: one popup at a time
-// across them (a named mutex).
-class PopupLock {
- public:
-  PopupLock() : mutex_(::CreateMutexA(nullptr, FALSE, "KXTestPopupMenu")) {
-    if (mutex_) ::WaitForSingleObject(mutex_, 30000);
-  }
-  ~PopupLock() {
-    if (mutex_) {
-      ::ReleaseMutex(mutex_);
-      ::CloseHandle(mutex_);
-    }
-  }
-  PopupLock(const PopupLock&) = delete;
-  PopupLock& operator=(const PopupLock&) = delete;
-
- private:
-  HANDLE mutex_;
-};
-
 }  // namespace
 
 bool WithMenu(HWND timer, const std::function<void()>& open, const std::function<void(HWND)>& inMenu,
               unsigned timeoutMs) {
-  PopupLock lock;
+  // A popup closes at once when another program takes the foreground:
+  // one popup at a time across test programs.
+  NamedLock lock("KXTestPopupMenu");
   // A popup that never showed (a program without the lock, such as the
   // gallery, had the foreground) is opened again.
   for (int attempt = 0; attempt < 3; ++attempt) {

@@ -2,7 +2,7 @@
 // through a compound file under a registered format; a missing format fails.
 #include "util/clipboard.h"
 
-#include "support/clipboard_lock.h"
+#include "support/named_lock.h"
 #include "support/host_window.h"
 
 #include <ole2.h>
