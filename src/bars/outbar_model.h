@@ -87,8 +87,9 @@ public:
     // and large spacing, flags (32 bits each), then the folders.  Loading
     // appends the stored folders and, when the stored selection names one
     // of them, calls SetSelFolder with it.  Everything is read before the
-    // bar changes: a short or malformed archive throws CArchiveException*
-    // and leaves the bar as it was.
+    // bar changes: a short or malformed archive (a negative count, a
+    // spacing beyond 32767 pixels either way) throws CArchiveException* and
+    // leaves the bar as it was.  Data words are stored as their low 32 bits.
     void SerializeModel(CArchive& ar);
 
 protected:

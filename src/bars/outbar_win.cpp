@@ -120,6 +120,7 @@ void CKXOutBarCtrl::SetSelFolder(int nIndex) {
     m_nSelFolder = nIndex;
     m_nFirstItem = 0;
     m_nSelItem = -1;
+    m_nHotItem = -1;  // an index of the folder that went
     if (!::IsWindow(m_hWnd)) return;
     if (CWnd* pChild = pFolder->GetChild(); pChild && ::IsWindow(pChild->GetSafeHwnd())) {
         CRect rcInside;
