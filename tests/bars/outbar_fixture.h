@@ -29,33 +29,24 @@ inline const COLORREF kIconColors[] = {RGB(255, 0, 0),   RGB(0, 160, 0),   RGB(0
                                        RGB(160, 0, 160), RGB(0, 160, 160), RGB(120, 60, 0), RGB(255, 120, 180)};
 constexpr int kIconCount = 8;
 
-// An opaque icon of one colour.
-inline HICON SolidIcon(int cx, int cy, COLORREF clr) {
-    HDC hScreen = ::GetDC(nullptr);
-    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    HBITMAP hMask = ::CreateBitmap(cx, cy, 1, 1, nullptr);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hDC, hColor);
-    const RECT rc = {0, 0, cx, cy};
-    HBRUSH hBrush = ::CreateSolidBrush(clr);
-    ::FillRect(hDC, &rc, hBrush);
-    ::SelectObject(hDC, hMask);
-    ::PatBlt(hDC, 0, 0, cx, cy, BLACKNESS);  // a black mask: every pixel shows
-    ::SelectObject(hDC, hOld);
-    ::DeleteObject(hBrush);
-    ::DeleteDC(hDC);
-    ::ReleaseDC(nullptr, hScreen);
-    ICONINFO ii = {TRUE, 0, 0, hMask, hColor};
-    HICON hIcon = ::CreateIconIndirect(&ii);
-    ::DeleteObject(hColor);
-    ::DeleteObject(hMask);
-    return hIcon;
-}
-
+// Image lists of opaque icons, image i in colour i.
 inline void FillImageList(CImageList& list, int cx) {
     list.Create(cx, cx, ILC_COLOR24 | ILC_MASK, kIconCount, 0);
+    CClientDC screen(nullptr);
+    CDC dc;
+    dc.CreateCompatibleDC(&screen);
     for (COLORREF clr : kIconColors) {
-        HICON hIcon = SolidIcon(cx, cx, clr);
+        CBitmap color, mask;  // a black mask: every pixel shows
+        color.CreateCompatibleBitmap(&screen, cx, cx);
+        mask.CreateBitmap(cx, cx, 1, 1, nullptr);
+        CBitmap* pOld = dc.SelectObject(&color);
+        dc.FillSolidRect(0, 0, cx, cx, clr);
+        dc.SelectObject(&mask);
+        dc.PatBlt(0, 0, cx, cx, BLACKNESS);
+        dc.SelectObject(pOld);
+        ICONINFO ii = {TRUE, 0, 0, static_cast<HBITMAP>(mask.GetSafeHandle()),
+                       static_cast<HBITMAP>(color.GetSafeHandle())};
+        HICON hIcon = ::CreateIconIndirect(&ii);
         list.Add(hIcon);
         ::DestroyIcon(hIcon);
     }
