@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
 namespace {
@@ -87,22 +86,6 @@ TEST(OutBarFolder, StoredBytesAndTruncatedArchives) {
     }
     EXPECT_FALSE(Load(loaded, {1, 'F', 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x80, 0, 0, 0, 0}));
     EXPECT_EQ(2, loaded.GetItemCount());
-}
-
-TEST(OutBarFolder, OnlyChangesThatMoveItemsAdvanceTheRevision) {
-    CKXBarFolder folder("F", 0);
-    unsigned n = KXOutBarRevision();
-    auto advanced = [&] { return std::exchange(n, KXOutBarRevision()) != n; };
-    folder.InsertItem(0, "a", 0, 0);
-    EXPECT_TRUE(advanced());
-    folder.GetItemAt(0)->SetName("b");
-    EXPECT_TRUE(advanced());
-    folder.SetSmallIcons(TRUE);
-    EXPECT_TRUE(advanced());
-    folder.SetSelItem(0);
-    folder.GetItemAt(0)->EnableItem(false);
-    folder.GetItemAt(0)->SetData(3);
-    EXPECT_FALSE(advanced());
 }
 
 }  // namespace

@@ -75,14 +75,6 @@ TEST(OutBarModel, FailureValuesSelectorsAndFallbacks) {
     EXPECT_EQ(bar.Small(), bar.SetFolderImageList(0, nullptr, 3));
     EXPECT_EQ(pOther, bar.GetFolderImageList(0, TRUE));
 
-    // Item operations check their index.
-    bar.InsertItem(0, 0, "b");
-    bar.SetItemImage(7, 9);
-    bar.SetItemText(0, nullptr);
-    EXPECT_EQ("", bar.GetItemText(0));
-    EXPECT_EQ(0, bar.GetItemImage(7));
-    EXPECT_FALSE(bar.IsValidItem(1));
-    EXPECT_EQ(nullptr, bar.GetBarFolderItem(2, 0));
 }
 
 TEST(OutBarModel, MovesKeepTheSelectionOnItsItem) {
