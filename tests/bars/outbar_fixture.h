@@ -13,6 +13,7 @@
 #include "support/capture.h"
 #include "support/host_window.h"
 #include "support/input.h"
+#include "support/named_lock.h"
 #include "support/pump.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +124,7 @@ protected:
         return rc.CenterPoint();
     }
 
+    CursorLock m_cursorLock;  // first: held for the whole test
     HostWindow m_window;
     CWnd m_parent;
     CImageList m_large, m_small;
