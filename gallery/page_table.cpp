@@ -14,6 +14,7 @@ CGalleryPage* CreateMenuPage();
 CGalleryPage* CreateEditsPage();
 CGalleryPage* CreateHexEditPage();
 CGalleryPage* CreateFlatTabsPage();
+CGalleryPage* CreateOutBarPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -27,6 +28,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateEditsPage,
     CreateHexEditPage,
     CreateFlatTabsPage,
+    CreateOutBarPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

@@ -7,6 +7,7 @@
 #include "support/capture.h"
 #include "support/input.h"
 #include "support/msg_recorder.h"
+#include "support/named_lock.h"
 #include "support/pixel_assert.h"
 #include "support/png_artifact.h"
 
@@ -18,6 +19,8 @@ using kxtest::EditTest;
 
 class FlatEditTest : public EditTest {
 protected:
+    kxtest::CursorLock m_cursorLock;  // the edge follows the real cursor
+
     void SetUp() override {
         EditTest::SetUp();
         Make(m_edit, m_rcEdit);

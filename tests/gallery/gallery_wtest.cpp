@@ -88,6 +88,8 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
              "hex-editor.png",
              "hex-editor-menu.png",
              "flat-tabs.png",
+             "outlook-bar.png",
+             "outlook-bar-menu.png",
          })
         EXPECT_EQ(pictures.count(page), 1u) << page;
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "the folder holds files other than pictures";

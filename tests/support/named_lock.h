@@ -1,6 +1,7 @@
 // Test programs run side by side on one desktop: a test that uses something
-// the whole desktop shares (the clipboard, the foreground for a popup menu)
-// holds a named mutex meanwhile, so that another test program waits.
+// the whole desktop shares (the clipboard, the foreground for a popup menu,
+// the mouse cursor) holds a named mutex meanwhile, so that another test
+// program waits.
 #pragma once
 
 #include <windows.h>
@@ -29,6 +30,13 @@ class NamedLock {
 class ClipboardLock : public NamedLock {
  public:
   ClipboardLock() : NamedLock("KXTestClipboard") {}
+};
+
+// The mouse cursor, held by a test whose windows follow the real cursor
+// (MoveCursorTo) or expect it to stay away from them.
+class CursorLock : public NamedLock {
+ public:
+  CursorLock() : NamedLock("KXTestCursor") {}
 };
 
 }  // namespace kxtest

@@ -6,6 +6,7 @@
 #include "core/aux_data.h"
 #include "support/input.h"
 #include "support/msg_recorder.h"
+#include "support/named_lock.h"
 
 #include <gtest/gtest.h>
 
@@ -233,6 +234,7 @@ TEST_F(FlatTabInputTest, TheCursorSplitsOverTheGripper) {
     const HCURSOR hSplit = CKXAuxData::Get().hcurSplitH;
     ASSERT_NE(nullptr, hSplit);
     const CRect rcGrip = Layout().GetGripperRect();
+    kxtest::CursorLock lock;
     ASSERT_TRUE(kxtest::MoveCursorTo(m_tabs.m_hWnd, Centre(rcGrip)));
     m_tabs.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_tabs.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(hSplit, ::GetCursor());
