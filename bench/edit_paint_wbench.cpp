@@ -2,7 +2,7 @@
 // the platform edit's text, one copy out) against one BitBlt of the same
 // area, the floor of any double-buffered paint, and against the platform
 // edit painting the same text straight into the target.
-#include "bench_harness.h"
+#include "offscreen_pair.h"
 
 #include "core/aux_data.h"
 #include "core/mem_dc.h"
@@ -43,20 +43,13 @@ int main() {
 
     CRect rcClient;
     edit.GetClientRect(&rcClient);
-    CClientDC screen(nullptr);
-    CDC target, source;
-    CBitmap targetBitmap, sourceBitmap;
-    if (!target.CreateCompatibleDC(&screen) || !source.CreateCompatibleDC(&screen) ||
-        !targetBitmap.CreateCompatibleBitmap(&screen, rcClient.Width(), rcClient.Height()) ||
-        !sourceBitmap.CreateCompatibleBitmap(&screen, rcClient.Width(), rcClient.Height())) {
+    kxbench::OffscreenPair pair(rcClient.Width(), rcClient.Height());
+    if (!pair.IsValid()) {
         std::fprintf(stderr, "cannot create the contexts\n");
         return 1;
     }
-    CBitmap* pOldTarget = target.SelectObject(&targetBitmap);
-    CBitmap* pOldSource = source.SelectObject(&sourceBitmap);
-
-    const double blit = kxbench::TimePerCall(
-        [&] { target.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &source, 0, 0, SRCCOPY); });
+    CDC& target = pair.target;
+    const double blit = pair.TimeBlit();
     const double direct = kxbench::TimePerCall([&] { PrintInto(plain, target); });
     const double buffered = kxbench::TimePerCall([&] { PrintInto(edit, target); });
     const double masked = kxbench::TimePerCall([&] { PrintInto(mask, target); });
@@ -73,8 +66,6 @@ int main() {
     const double ratio =
         kxbench::Report("edit paint via CKXMemDC", buffered, direct + buffer + brush, "direct + buffer + brush");
 
-    source.SelectObject(pOldSource);
-    target.SelectObject(pOldTarget);
     host.DestroyWindow();
     // The paint is the platform's text drawing plus the buffer and the brush,
     // and nothing else: allow for noise.

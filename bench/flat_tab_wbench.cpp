@@ -2,7 +2,7 @@
 // floor of a double-buffered paint), with 10, 1,000 and 10,000 tabs and the
 // selection in the middle.  Only the tabs in view are drawn, so the paint
 // must cost the same whatever the number of tabs.
-#include "bench_harness.h"
+#include "offscreen_pair.h"
 
 #include "tabs/flat_tab_ctrl.h"
 
@@ -27,23 +27,11 @@ Figures Measure(CWnd& parent, int nTabs) {
     tabs.SetCurSel(nTabs / 2);
     const CRect strip = tabs.GetLayout().GetStripRect();
 
-    CClientDC screen(nullptr);
-    CDC target, source;
-    CBitmap targetBitmap, sourceBitmap;
-    target.CreateCompatibleDC(&screen);
-    source.CreateCompatibleDC(&screen);
-    targetBitmap.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height());
-    sourceBitmap.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height());
-    CBitmap* pOldTarget = target.SelectObject(&targetBitmap);
-    CBitmap* pOldSource = source.SelectObject(&sourceBitmap);
-
+    kxbench::OffscreenPair pair(rc.Width(), rc.Height());
+    if (!pair.IsValid()) return {0, 0};
     Figures f;
-    f.blit = kxbench::TimePerCall(
-        [&] { target.BitBlt(strip.left, strip.top, strip.Width(), strip.Height(), &source, 0, 0, SRCCOPY); });
-    f.paint = kxbench::TimePerCall([&] { tabs.Paint(&target); });
-
-    source.SelectObject(pOldSource);
-    target.SelectObject(pOldTarget);
+    f.blit = pair.TimeBlit(strip);
+    f.paint = kxbench::TimePerCall([&] { tabs.Paint(&pair.target); });
     return f;
 }
 

@@ -3,7 +3,7 @@
 // and the paint must not grow with the data: at most twice), and a full
 // repaint of the 100 MB view against one BitBlt of the same area (the floor
 // of any double-buffered paint).
-#include "bench_harness.h"
+#include "offscreen_pair.h"
 
 #include "edit/hex_edit.h"
 
@@ -90,23 +90,15 @@ int main() {
     // The whole client area painted into memory, against one copy of it.
     CRect rc;
     hex.GetClientRect(&rc);
-    CClientDC screen(nullptr);
-    CDC target, source;
-    CBitmap targetBitmap, sourceBitmap;
-    if (!target.CreateCompatibleDC(&screen) || !source.CreateCompatibleDC(&screen) ||
-        !targetBitmap.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height()) ||
-        !sourceBitmap.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height())) {
+    kxbench::OffscreenPair pair(rc.Width(), rc.Height());
+    if (!pair.IsValid()) {
         std::fprintf(stderr, "cannot create the contexts\n");
         return 1;
     }
-    CBitmap* pOldTarget = target.SelectObject(&targetBitmap);
-    CBitmap* pOldSource = source.SelectObject(&sourceBitmap);
-    const double tBlit = kxbench::TimePerCall(
-        [&] { target.BitBlt(0, 0, rc.Width(), rc.Height(), &source, 0, 0, SRCCOPY); });
+    CDC& target = pair.target;
+    const double tBlit = pair.TimeBlit();
     const double tPaint = kxbench::TimePerCall([&] { hex.Draw(&target); });
     const double tScreen = kxbench::TimePerCall([&] { hex.RedrawWindow(); });
-    source.SelectObject(pOldSource);
-    target.SelectObject(pOldTarget);
 
     const double ratio = kxbench::Report("keystroke + repaint at the end, 100 MB", tLarge, tSmall, "the same, 1 KB");
     char szName[64];

@@ -15,6 +15,7 @@ CGalleryPage* CreateEditsPage();
 CGalleryPage* CreateHexEditPage();
 CGalleryPage* CreateFlatTabsPage();
 CGalleryPage* CreateOutBarPage();
+CGalleryPage* CreatePropertyGridViewPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -29,6 +30,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateHexEditPage,
     CreateFlatTabsPage,
     CreateOutBarPage,
+    CreatePropertyGridViewPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

@@ -14,25 +14,7 @@
 namespace {
 
 using kxtest::EditTest;
-
-BOOL CALLBACK CountWindow(HWND, LPARAM lParam) {
-    ++*reinterpret_cast<long*>(lParam);
-    return TRUE;
-}
-
-BOOL CALLBACK CountWindowAndChildren(HWND hWnd, LPARAM lParam) {
-    CountWindow(hWnd, lParam);
-    ::EnumChildWindows(hWnd, CountWindow, lParam);
-    return TRUE;
-}
-
-// The windows of this thread, children included, and the USER objects
-// where the system counts them.
-long UserObjects() {
-    long n = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&n));
-    return n + static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS));
-}
+using kxtest::UserObjectCount;
 
 // One life of a control: made, typed into, painted, destroyed.
 template <class T>
@@ -63,12 +45,12 @@ template <class T>
 void Cycles(CWnd* pParent, int n) {
     SCOPED_TRACE(RUNTIME_CLASS(T)->m_lpszClassName);
     Cycle<T>(pParent, 0);  // what the system makes once, on first use
-    const long nUser = UserObjects();
+    const long nUser = UserObjectCount();
     kxtest::GdiLeakCheck check;
     for (int i = 1; i <= n; ++i) Cycle<T>(pParent, i);
     kxtest::PumpUntilIdle();
     EXPECT_TRUE(check.Verify());
-    EXPECT_EQ(nUser, UserObjects());
+    EXPECT_EQ(nUser, UserObjectCount());
 }
 
 TEST_F(EditTest, ThousandsOfControlsLeaveNothingBehind) {
@@ -91,11 +73,11 @@ TEST_F(EditTest, ContextMenusLeaveNothingBehind) {
             [](HWND) {});
     };
     open();
-    const long nUser = UserObjects();
+    const long nUser = UserObjectCount();
     kxtest::GdiLeakCheck check;
     for (int i = 0; i < 40; ++i) open();
     EXPECT_TRUE(check.Verify());
-    EXPECT_EQ(nUser, UserObjects());
+    EXPECT_EQ(nUser, UserObjectCount());
 }
 
 }  // namespace

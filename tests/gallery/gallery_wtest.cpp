@@ -90,6 +90,7 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
              "flat-tabs.png",
              "outlook-bar.png",
              "outlook-bar-menu.png",
+             "property-grid-view.png",
          })
         EXPECT_EQ(pictures.count(page), 1u) << page;
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "the folder holds files other than pictures";

@@ -90,6 +90,27 @@ GdiCount CountGdiObjects() {
 
 long GdiObjectCount() { return CountGdiObjects().total; }
 
+namespace {
+
+BOOL CALLBACK CountWindow(HWND, LPARAM lParam) {
+  ++*reinterpret_cast<long*>(lParam);
+  return TRUE;
+}
+
+BOOL CALLBACK CountWindowAndChildren(HWND hWnd, LPARAM lParam) {
+  CountWindow(hWnd, lParam);
+  ::EnumChildWindows(hWnd, CountWindow, lParam);
+  return TRUE;
+}
+
+}  // namespace
+
+long UserObjectCount() {
+  long n = 0;
+  ::EnumThreadWindows(::GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&n));
+  return n + static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS));
+}
+
 ::testing::AssertionResult SameGdiCount(const GdiCount& before, const GdiCount& after) {
   if (before.total < 0 || after.total < 0)
     return ::testing::AssertionFailure() << "GDI objects cannot be counted in this process";

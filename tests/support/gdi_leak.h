@@ -35,6 +35,10 @@ GdiCount CountGdiObjects();
 // The total alone; -1 when it cannot be counted.
 long GdiObjectCount();
 
+// The windows of this thread, children included, and the USER objects where
+// the system counts them (Wine answers 0 there): what a window leak shows in.
+long UserObjectCount();
+
 // Success when `after` has exactly the objects of `before`; otherwise names
 // the difference by kind ("brush +3").
 ::testing::AssertionResult SameGdiCount(const GdiCount& before, const GdiCount& after);
