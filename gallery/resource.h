@@ -8,3 +8,8 @@
 #define IDC_APPLY 1003
 #define IDC_RESET 1004
 #define IDC_GREETING 1005
+
+// The main window's menu, accelerators and commands.
+#define IDR_GALLERY 200
+#define ID_PAGE_PREV 32771
+#define ID_PAGE_NEXT 32772
