@@ -9,6 +9,7 @@
 #include <afxpriv.h>
 
 #include "frame_test_res.h"
+#include "support/gdi_leak.h"
 #include "support/pump.h"
 
 #include <gtest/gtest.h>
@@ -280,6 +281,27 @@ TEST(FrameWnd, MenuSelectionShowsPromptsAndButtonsTheirTips) {
     EXPECT_EQ(capsOn, (statusBar.GetPaneStyle(1) & SBPS_DISABLED) == 0);
     statusBar.DestroyWindow();
     pFrame->DestroyWindow();
+}
+
+TEST(FrameWnd, FramesWithBarsAndViewsLeaveNothingBehind) {
+    CRoutingApp app;
+    auto cycle = [] {
+        CRoutingDoc* pDoc = new CRoutingDoc;
+        CRoutingFrame* pFrame = MakeFrame(pDoc);
+        if (pFrame == nullptr) return;
+        CStatusBar* pStatus = new CStatusBar;
+        pStatus->m_bAutoDelete = TRUE;
+        const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS};
+        if (pStatus->Create(pFrame)) pStatus->SetIndicators(indicators, 2);
+        pFrame->InitialUpdateFrame(pDoc, TRUE);
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        pFrame->UpdateWindow();
+        pFrame->DestroyWindow();  // the bar, the view and the document go with it
+        kxtest::PumpUntilIdle();
+    };
+    cycle();  // the system's lazily made objects
+    kxtest::GdiLeakCheck check;
+    for (int i = 0; i < 20; ++i) cycle();
 }
 
 }  // namespace frame_test
