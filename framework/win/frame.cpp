@@ -297,10 +297,13 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
 }
 
 BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-    // A command from a control bar's button is a command like a menu's.
+    // A control bar's button is a command like a menu's: one whose command
+    // is disabled is not carried out.
     HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
-    if (hWndCtrl != nullptr && hWndCtrl == ::GetDlgItem(m_hWnd, AFX_IDW_TOOLBAR) && HIWORD(wParam) == BN_CLICKED)
-        return CWnd::OnCommand(LOWORD(wParam), 0);
+    if (hWndCtrl != nullptr && HIWORD(wParam) == BN_CLICKED) {
+        CWnd* pBar = CWnd::FromHandlePermanent(hWndCtrl);
+        if (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CControlBar))) return CWnd::OnCommand(LOWORD(wParam), 0);
+    }
     return CWnd::OnCommand(wParam, lParam);
 }
 
