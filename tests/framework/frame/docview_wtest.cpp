@@ -8,6 +8,7 @@
 #include <afxadv.h>
 
 #include "frame_test_res.h"
+#include "support/named_lock.h"
 #include "support/pump.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,7 @@ CString TempPath(const char* name) {
 }
 
 TEST(SingleDocument, NewSaveReopenAndAskBeforeLosingChanges) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CDocApp app;
     app.LoadStdProfileSettings(4);
     app.AddDocTemplate(new CSingleDocTemplate(IDR_OTHERDOC, RUNTIME_CLASS(CTextDoc), RUNTIME_CLASS(CFrameWnd),
@@ -138,6 +140,7 @@ TEST(SingleDocument, NewSaveReopenAndAskBeforeLosingChanges) {
 }
 
 TEST(SingleDocument, UnreadableFileLeavesTheDocumentAsItWas) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CDocApp app;
     app.AddDocTemplate(new CSingleDocTemplate(IDR_OTHERDOC, RUNTIME_CLASS(CTextDoc), RUNTIME_CLASS(CFrameWnd),
                                               RUNTIME_CLASS(CTextView)));
@@ -156,6 +159,7 @@ TEST(SingleDocument, UnreadableFileLeavesTheDocumentAsItWas) {
 }
 
 TEST(Document, UpdateAllViewsSkipsTheSender) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CDocApp app;
     CTextDoc* pDoc = new CTextDoc;
     CCreateContext context;
@@ -228,6 +232,7 @@ V* MakeViewFrame(CRuntimeClass* pViewClass, CFrameWnd*& pFrame, CDocument* pDoc 
 }
 
 TEST(ScrollView, SizesPositionsAndMappingModes) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CFrameWnd* pFrame = nullptr;
     CScrollTestView* pView = MakeViewFrame<CScrollTestView>(RUNTIME_CLASS(CScrollTestView), pFrame);
     ASSERT_NE(nullptr, pView);
@@ -268,6 +273,7 @@ TEST(ScrollView, SizesPositionsAndMappingModes) {
 }
 
 TEST(FormView, TemplateControlsAndDataExchange) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CFrameWnd* pFrame = nullptr;
     CTestForm* pForm = MakeViewFrame<CTestForm>(RUNTIME_CLASS(CTestForm), pFrame);
     ASSERT_NE(nullptr, pForm);
@@ -290,6 +296,7 @@ TEST(FormView, TemplateControlsAndDataExchange) {
 }
 
 TEST(CtrlView, EditViewTextIsTheDocument) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CEditDoc* pDoc = new CEditDoc;
     CFrameWnd* pFrame = nullptr;
     CEditView* pView = MakeViewFrame<CEditView>(RUNTIME_CLASS(CEditView), pFrame, pDoc);
@@ -322,6 +329,7 @@ TEST(CtrlView, EditViewTextIsTheDocument) {
 }
 
 TEST(CtrlView, ListAndTreeViewsAreTheirControls) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CFrameWnd* pFrame = nullptr;
     CListView* pList = MakeViewFrame<CListView>(RUNTIME_CLASS(CListView), pFrame);
     ASSERT_NE(nullptr, pList);

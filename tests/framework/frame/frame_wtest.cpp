@@ -10,6 +10,7 @@
 
 #include "frame_test_res.h"
 #include "support/gdi_leak.h"
+#include "support/named_lock.h"
 #include "support/pump.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,7 @@ CRect ChildRect(CWnd* pParent, CWnd* pChild) {
 }
 
 TEST(FrameWnd, LoadFrameTakesMenuTitleAndAccelerators) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CRoutingApp app;
     CRoutingFrame* pFrame = MakeFrame(nullptr);
     ASSERT_NE(nullptr, pFrame);
@@ -140,6 +142,7 @@ TEST(FrameWnd, LoadFrameTakesMenuTitleAndAccelerators) {
 }
 
 TEST(FrameWnd, BarsTakeTheEdgesAndTheViewTheRest) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CRoutingApp app;
     CRoutingFrame* pFrame = MakeFrame(nullptr);
     ASSERT_NE(nullptr, pFrame);
@@ -188,6 +191,7 @@ TEST(FrameWnd, BarsTakeTheEdgesAndTheViewTheRest) {
 }
 
 TEST(FrameWnd, CommandsVisitViewDocumentFrameThenApplication) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CRoutingApp app;
     CRoutingDoc* pDoc = new CRoutingDoc;
     CRoutingFrame* pFrame = MakeFrame(pDoc);
@@ -208,6 +212,7 @@ TEST(FrameWnd, CommandsVisitViewDocumentFrameThenApplication) {
 }
 
 TEST(FrameWnd, ActiveViewHearsOfActivation) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CRoutingApp app;
     CRoutingDoc* pDoc = new CRoutingDoc;
     CRoutingFrame* pFrame = MakeFrame(pDoc);
@@ -245,6 +250,7 @@ TEST(FrameWnd, ActiveViewHearsOfActivation) {
 }
 
 TEST(FrameWnd, MenuSelectionShowsPromptsAndButtonsTheirTips) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CRoutingApp app;
     CRoutingFrame* pFrame = MakeFrame(nullptr);
     ASSERT_NE(nullptr, pFrame);
@@ -284,6 +290,7 @@ TEST(FrameWnd, MenuSelectionShowsPromptsAndButtonsTheirTips) {
 }
 
 TEST(FrameWnd, FramesWithBarsAndViewsLeaveNothingBehind) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     CRoutingApp app;
     auto cycle = [] {
         CRoutingDoc* pDoc = new CRoutingDoc;

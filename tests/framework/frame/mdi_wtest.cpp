@@ -5,6 +5,7 @@
 #include "win/afxwin.h"
 
 #include "frame_test_res.h"
+#include "support/named_lock.h"
 #include "support/pump.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,7 @@ CMDIChildWnd* FrameOf(CDocument* pDoc) {
 }
 
 TEST(MDI, MenusFollowTheActiveDocumentType) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     MdiSetup s;
     ASSERT_NE(nullptr, s.pMain->m_hWndMDIClient);
     EXPECT_EQ(s.pMain->m_hMenuDefault, s.MainMenu());
@@ -166,6 +168,7 @@ TEST(MDI, MenusFollowTheActiveDocumentType) {
 }
 
 TEST(MDI, TileCascadeAndMaximise) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     MdiSetup s;
     CDocument* pA = s.pTestType->OpenDocumentFile(nullptr);
     CDocument* pB = s.pTestType->OpenDocumentFile(nullptr);
@@ -200,6 +203,7 @@ TEST(MDI, TileCascadeAndMaximise) {
 }
 
 TEST(MDI, CommandsGoThroughTheActiveChild) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     MdiSetup s;
     CDocument* pDoc = s.pTestType->OpenDocumentFile(nullptr);
     ASSERT_NE(nullptr, pDoc);
@@ -212,6 +216,7 @@ TEST(MDI, CommandsGoThroughTheActiveChild) {
 }
 
 TEST(MDI, ClosingAModifiedDocumentAsks) {
+    kxtest::CursorLock lock;  // shows and activates windows, as the input tests do
     MdiSetup s;
     CDocument* pDoc = s.pTestType->OpenDocumentFile(nullptr);
     ASSERT_NE(nullptr, pDoc);
