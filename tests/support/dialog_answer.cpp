@@ -58,12 +58,18 @@ void CALLBACK DialogAnswer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 void DialogAnswer::OnTick() {
-  if (running_ || Done()) return;  // a step's own message loop ticks too
+  if (running_) return;  // a step's own message loop ticks too
+  const bool late = static_cast<int>(::GetTickCount() - deadline_) > 0;
+  if (Done()) {
+    // Answered, yet still up long after: close it so that the test goes on.
+    if (late && dialog_ != nullptr && ::IsWindow(dialog_)) ::PostMessageA(dialog_, WM_COMMAND, IDCANCEL, 0);
+    return;
+  }
   running_ = true;
   if (dialog_ == nullptr || !::IsWindow(dialog_)) dialog_ = FindThreadDialog(caption_);
   if (dialog_ != nullptr && next_ < steps_.size()) {
     steps_[next_++](dialog_);
-  } else if (static_cast<int>(::GetTickCount() - deadline_) > 0) {
+  } else if (late) {
     // Never answered: cancel whatever dialog is up so that the test goes on.
     if (HWND any = FindThreadDialog("")) ::PostMessageA(any, WM_COMMAND, IDCANCEL, 0);
   }
