@@ -3,6 +3,7 @@
 // extension), a colour and a font chosen, find and replace requests sent to
 // the owner.  Derived classes see their OnInitDialog and notifications.
 #include <afxdlgs.h>
+#include "support/named_lock.h"
 
 #include "support/dialog_answer.h"
 #include "support/pump.h"
@@ -101,6 +102,7 @@ TEST(CFileDialogTest, StructureAndFilter) {
 }
 
 TEST(CFileDialogTest, OpenOneFileTypedByTheUser) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     TempFolder folder;
     CMyFileDialog dlg(TRUE, "txt", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, "Text (*.txt)|*.txt||");
     dlg.m_ofn.lpstrInitialDir = folder.Path().c_str();
@@ -137,6 +139,7 @@ TEST(CFileDialogTest, OpenOneFileTypedByTheUser) {
 }
 
 TEST(CFileDialogTest, MultipleSelectionGivesEveryPath) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     TempFolder folder;
     CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST);
     dlg.m_ofn.lpstrInitialDir = folder.Path().c_str();
@@ -155,6 +158,7 @@ TEST(CFileDialogTest, MultipleSelectionGivesEveryPath) {
 }
 
 TEST(CFileDialogTest, SaveAddsTheDefaultExtensionAndCancelReturnsIdCancel) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     TempFolder folder;
     CFileDialog save(FALSE, "txt", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Text (*.txt)|*.txt||");
     save.m_ofn.lpstrInitialDir = folder.Path().c_str();
@@ -190,6 +194,7 @@ public:
 }  // namespace commdlg_test
 
 TEST(CColorDialogTest, ChosenColourAndSharedCustomColours) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     COLORREF* custom = CColorDialog::GetSavedCustomColors();
     custom[0] = RGB(1, 2, 3);
     CMyColorDialog dlg(RGB(10, 20, 30), CC_FULLOPEN);
@@ -216,6 +221,7 @@ TEST(CColorDialogTest, ChosenColourAndSharedCustomColours) {
 }
 
 TEST(CFontDialogTest, ChosenFaceSizeAndStyle) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     LOGFONTA lf = {};
     lf.lfHeight = -13;
     lf.lfWeight = FW_NORMAL;
@@ -303,6 +309,7 @@ public:
 }  // namespace commdlg_test
 
 TEST(CFindReplaceDialogTest, RequestsReachTheOwnerUntilTheDialogCloses) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     COwner owner;
     ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
     auto* dlg = new CFindReplaceDialog;

@@ -2,6 +2,7 @@
 // through their buttons: applying and cancelling, pages that refuse to be
 // left, wizard navigation, pages added and removed while the sheet shows.
 #include <afxdlgs.h>
+#include "support/named_lock.h"
 
 #include "support/dialog_answer.h"
 #include "support/gdi_leak.h"
@@ -111,6 +112,7 @@ TEST(PropertySheetTest, StructureSizesFollowTheCommonControlsVersion) {
 }
 
 TEST(PropertySheetTest, ModalOkAppliesEveryCreatedPage) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     CPromptApp app;
     CNamePage name;
     CCountPage count;
@@ -153,6 +155,7 @@ TEST(PropertySheetTest, ModalOkAppliesEveryCreatedPage) {
 }
 
 TEST(PropertySheetTest, CancelResetsAndQueryCancelCanRefuse) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     CPromptApp app;
     CNamePage name;
     name.m_refuseCancel = true;
@@ -179,6 +182,7 @@ TEST(PropertySheetTest, CancelResetsAndQueryCancelCanRefuse) {
 }
 
 TEST(PropertySheetTest, APageWhoseDataFailsValidationStaysActive) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     CPromptApp app;
     CNamePage name;
     CCountPage count;
@@ -211,6 +215,7 @@ TEST(PropertySheetTest, APageWhoseDataFailsValidationStaysActive) {
 }
 
 TEST(PropertySheetTest, ModelessApplyModifiedAndClose) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     CPromptApp app;
     CNamePage name;
     CCountPage count;
@@ -250,6 +255,7 @@ TEST(PropertySheetTest, ModelessApplyModifiedAndClose) {
 }
 
 TEST(PropertySheetTest, PagesAddedAndRemovedWhileShown) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     CPromptApp app;
     CNamePage name;
     CCountPage count;
@@ -290,6 +296,7 @@ TEST(PropertySheetTest, PagesAddedAndRemovedWhileShown) {
 }
 
 TEST(PropertySheetTest, RemovePageBeforeCreationKeepsTheStartPage) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     CNamePage name;
     CCountPage count;
     CCountingPage extra(303);
@@ -340,6 +347,7 @@ bool Enabled(HWND dlg, int id) { return ::IsWindowVisible(::GetDlgItem(dlg, id))
 }  // namespace propsheet_test
 
 TEST(PropertySheetTest, WizardNavigatesWithItsButtons) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     CPromptApp app;
     CWizardPage first(301, PSWIZB_NEXT), second(302, PSWIZB_BACK | PSWIZB_NEXT), last(303, PSWIZB_BACK | PSWIZB_FINISH);
     first.m_next = 303;  // straight to the last page
@@ -389,6 +397,7 @@ TEST(PropertySheetTest, WizardNavigatesWithItsButtons) {
 }
 
 TEST(PropertySheetTest, WizardCancelEndsWithIdCancel) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     CWizardPage first(301, PSWIZB_NEXT);
     CPropertySheet sheet("Cancelled wizard");
     sheet.AddPage(&first);
@@ -400,6 +409,7 @@ TEST(PropertySheetTest, WizardCancelEndsWithIdCancel) {
 }
 
 TEST(PropertySheetTest, PageTemplatesComeFromTheResourceChain) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     HMODULE hMod = ::LoadLibraryA("kxtest_res.dll");
     ASSERT_NE(hMod, nullptr);
     AFX_EXTENSION_MODULE module;
@@ -431,6 +441,7 @@ TEST(PropertySheetTest, PageTemplatesComeFromTheResourceChain) {
 }
 
 TEST(PropertySheetTest, OpeningAndClosingLeaksNothing) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     CPromptApp app;
     auto cycle = [] {
         CNamePage name;
