@@ -2,6 +2,7 @@
 // commands, the recent-file list, the command line and the file dialog.
 #include "afxres.h"
 #include "win/afx_strings.h"
+#include "win/commdlg.h"
 #include "win/dialog.h"
 #include "win/doc.h"
 #include "win/view.h"
@@ -274,22 +275,18 @@ BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, 
     filter += '\0';
     filter += '\0';
 
+    // The template filters are already in the structure's NUL-separated form.
     CString title = AfxFrameworkString(nIDSTitle);
-    char szFile[MAX_PATH] = {};
-    lstrcpynA(szFile, fileName, MAX_PATH);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = CWnd::GetSafeOwner_(nullptr, nullptr);
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = title;
-    ofn.lpstrDefExt = strDefaultExt.IsEmpty() ? nullptr : static_cast<LPCTSTR>(strDefaultExt);
-    ofn.Flags = lFlags | OFN_EXPLORER | OFN_ENABLESIZING | (bOpenFileDialog ? 0 : OFN_OVERWRITEPROMPT);
-    BOOL bResult = bOpenFileDialog ? ::GetOpenFileNameA(&ofn) : ::GetSaveFileNameA(&ofn);
-    if (bResult) fileName = szFile;
-    return bResult;
+    CFileDialog dlgFile(bOpenFileDialog, strDefaultExt.IsEmpty() ? nullptr : static_cast<LPCTSTR>(strDefaultExt),
+                        fileName.IsEmpty() ? nullptr : static_cast<LPCTSTR>(fileName));
+    dlgFile.m_ofn.Flags |= lFlags | OFN_ENABLESIZING;
+    if (bOpenFileDialog) dlgFile.m_ofn.Flags &= ~static_cast<DWORD>(OFN_OVERWRITEPROMPT);
+    dlgFile.m_ofn.lpstrFilter = filter.c_str();
+    dlgFile.m_ofn.nFilterIndex = 1;
+    dlgFile.m_ofn.lpstrTitle = title;
+    if (dlgFile.DoModal() != IDOK) return FALSE;
+    fileName = dlgFile.GetPathName();
+    return TRUE;
 }
 
 // --- profile and command line ----------------------------------------------------------
