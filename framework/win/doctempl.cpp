@@ -9,6 +9,25 @@
 
 #include <cstdio>
 
+namespace {
+
+// A new frame with its view for pDocument, which must not go with a view
+// that fails; when no frame can be made, the user is told and the document
+// is deleted.
+CFrameWnd* CreateFrameForNewDocument(CDocTemplate* pTemplate, CDocument* pDocument) {
+    const BOOL bAutoDelete = pDocument->m_bAutoDelete;
+    pDocument->m_bAutoDelete = FALSE;
+    CFrameWnd* pFrame = pTemplate->CreateNewFrame(pDocument, nullptr);
+    pDocument->m_bAutoDelete = bAutoDelete;
+    if (pFrame == nullptr) {
+        AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
+        delete pDocument;
+    }
+    return pFrame;
+}
+
+}  // namespace
+
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
 IMPLEMENT_DYNAMIC(CMultiDocTemplate, CDocTemplate)
@@ -169,16 +188,8 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMake
         return nullptr;
     }
     if (pFrame == nullptr) {
-        // The document must not go with a view that fails.
-        BOOL bAutoDelete = pDocument->m_bAutoDelete;
-        pDocument->m_bAutoDelete = FALSE;
-        pFrame = CreateNewFrame(pDocument, nullptr);
-        pDocument->m_bAutoDelete = bAutoDelete;
-        if (pFrame == nullptr) {
-            AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
-            delete pDocument;
-            return nullptr;
-        }
+        pFrame = CreateFrameForNewDocument(this, pDocument);
+        if (pFrame == nullptr) return nullptr;
     }
     if (lpszPathName == nullptr) {
         SetDefaultTitle(pDocument);
@@ -261,15 +272,8 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeV
         AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
         return nullptr;
     }
-    BOOL bAutoDelete = pDocument->m_bAutoDelete;
-    pDocument->m_bAutoDelete = FALSE;  // not gone with a view that fails
-    CFrameWnd* pFrame = CreateNewFrame(pDocument, nullptr);
-    pDocument->m_bAutoDelete = bAutoDelete;
-    if (pFrame == nullptr) {
-        AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
-        delete pDocument;
-        return nullptr;
-    }
+    CFrameWnd* pFrame = CreateFrameForNewDocument(this, pDocument);
+    if (pFrame == nullptr) return nullptr;
     if (lpszPathName == nullptr) {
         SetDefaultTitle(pDocument);
         if (!bMakeVisible) pDocument->m_bEmbedded = TRUE;
