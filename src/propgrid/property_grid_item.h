@@ -98,6 +98,16 @@ public:
     CKXPropertyGridItem* AddChildItem(CKXPropertyGridItem* pItem);
     // A plain item from string resource nID; nonzero nFlags replace its flags.
     CKXPropertyGridItem* AddChildItem(UINT nID, LPCTSTR lpszValue, int nFlags = 0);
+    // Typed items from string resource nID (see property_grid_items.h);
+    // nonzero nFlags replace the new item's flags.
+    CKXPropertyGridItem* AddChildItem(UINT nID, BOOL bValue, UINT nCheckBoxStyle);
+    CKXPropertyGridItem* AddChildItem(UINT nID, long nValue, long nMin, long nMax, int nFlags = 0);
+    CKXPropertyGridItem* AddChildItem(UINT nID, double dValue, LPCTSTR lpszFormat, int nFlags = 0);
+    CKXPropertyGridItem* AddChildItem(UINT nID, COLORREF clr, int nFlags = 0);
+    CKXPropertyGridItem* AddChildItem(UINT nID, CSize size, int nFlags = 0);
+    CKXPropertyGridItem* AddChildItem(UINT nID, CRect rect, int nFlags = 0);
+    CKXPropertyGridItem* AddChildItem(UINT nID, LOGFONT& font, int nFlags = 0);
+    CKXPropertyGridItem* AddChildItem(UINT nID, HICON hIcon, int nFlags = 0);
     // Takes the item out of the tree, rebuilds the rows and releases it.
     void Remove();
 
