@@ -91,3 +91,24 @@ CRect KXFitTipToWorkArea(const CRect& rcTip, const CRect& rcWork) {
     if (rc.right > rcWork.right) rc.OffsetRect(std::max(rcWork.right - rc.right, rcWork.left - rc.left), 0);
     return rc;
 }
+
+KX_PROPERTY_GRID_LAYOUT KXLayoutPropertyGrid(int cx, int cy, bool bHelpVisible, int nHelpHeight,
+                                             bool bToolBarVisible) {
+    KX_PROPERTY_GRID_LAYOUT l;
+    const int yView = bToolBarVisible ? 25 : 0;
+    const int yBottom = bHelpVisible ? cy - nHelpHeight - 3 : cy;
+    if (bToolBarVisible) l.rcToolBar.SetRect(1, 1, cx - 1, 24);
+    l.rcView.SetRect(0, yView, cx, yBottom > yView ? yBottom : yView);
+    if (bHelpVisible) {
+        l.rcSplitter.SetRect(0, cy - nHelpHeight - 3, cx, cy - nHelpHeight);
+        l.rcHelp.SetRect(0, cy - nHelpHeight, cx, cy);
+    }
+    return l;
+}
+
+int KXClampHelpSplitter(int y, int cyClient) {
+    if (y > cyClient - 20) y = cyClient - 20;
+    return y < 45 ? 45 : y;
+}
+
+int KXHelpHeightFromSplitter(int yBar, int cyClient) { return cyClient - yBar - 2; }

@@ -81,3 +81,23 @@ bool KXTextNeedsTip(int cxText, int xLeft, int xRight);
 // rcTip moved left (never past the work area's left edge) so that it ends
 // inside the work area.
 CRect KXFitTipToWorkArea(const CRect& rcTip, const CRect& rcWork);
+
+// --- the grid control -----------------------------------------------------------
+// From the top: the toolbar (when shown: at (1, 1), cx - 2 wide, 23 high;
+// the view then starts at y = 25), the view, and when the help pane shows,
+// a 3-pixel splitter above the pane's last nHelpHeight pixels.  Empty
+// rectangles for what is hidden.
+struct KX_PROPERTY_GRID_LAYOUT {
+    CRect rcToolBar;
+    CRect rcView;
+    CRect rcSplitter;
+    CRect rcHelp;
+};
+KX_PROPERTY_GRID_LAYOUT KXLayoutPropertyGrid(int cx, int cy, bool bHelpVisible, int nHelpHeight,
+                                             bool bToolBarVisible);
+
+// Where the splitter's tracking bar may go while dragged: y held to at most
+// cyClient - 20, then to at least 45.
+int KXClampHelpSplitter(int y, int cyClient);
+// The help pane's height once the bar is dropped with its top at yBar.
+int KXHelpHeightFromSplitter(int yBar, int cyClient);

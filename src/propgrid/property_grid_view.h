@@ -181,6 +181,7 @@ protected:
     BOOL m_bRedraw = TRUE;  // as the application last set it
     CRect m_rcTip;  // the tooltip's place (client coordinates) while it shows
 
+    friend class CKXPropertyGrid;
     friend class CKXPropertyGridItem;
     friend class CKXPropertyGridItems;
 

@@ -1,7 +1,12 @@
 #include "propgrid/property_grid.h"
 
+#include "base/format_strings.h"
+#include "core/aux_data.h"
 #include "core/mem_dc.h"
+#include "core/resource_scope.h"
+#include "propgrid/property_grid_layout.h"
 #include "propgrid/property_grid_themes.h"
+#include "kxres_ids.h"
 
 IMPLEMENT_DYNAMIC(CKXPropertyGrid, CWnd)
 
@@ -12,6 +17,11 @@ BEGIN_MESSAGE_MAP(CKXPropertyGrid, CWnd)
     ON_WM_SETFOCUS()
     ON_WM_SIZE()
     ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETCURSOR()
+    ON_WM_LBUTTONDOWN()
+    ON_COMMAND(ID_KX_PROPGRID_CATEGORIZED, OnSortCategorized)
+    ON_COMMAND(ID_KX_PROPGRID_ALPHABETIC, OnSortAlphabetical)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
 namespace {
@@ -24,7 +34,7 @@ static_assert(kViewStyle == 0x56210111);
 
 }  // namespace
 
-CKXPropertyGrid::CKXPropertyGrid() {
+CKXPropertyGrid::CKXPropertyGrid() : m_hCursorSplit(CKXAuxData::Get().hcurSplitV) {
     m_wndView.m_pGrid = this;
     m_pPaintManager = new CKXPropertyGridPaintManager(this);
 }
@@ -52,18 +62,26 @@ BOOL CKXPropertyGrid::Create(const RECT& rect, CWnd* pParentWnd, UINT nID) {
 
 // --- layout ------------------------------------------------------------------------------
 
-CRect CKXPropertyGrid::GetHelpRect() const {
-    if (!m_bHelpVisible || GetSafeHwnd() == nullptr) return CRect(0, 0, 0, 0);
-    CRect rc;
-    GetClientRect(&rc);
-    rc.top = rc.bottom - m_nHelpHeight;
-    return rc;
+KX_PROPERTY_GRID_LAYOUT CKXPropertyGrid::GetLayout() const {
+    CRect rc(0, 0, 0, 0);
+    if (GetSafeHwnd() != nullptr) GetClientRect(&rc);
+    return KXLayoutPropertyGrid(rc.Width(), rc.Height(), m_bHelpVisible != FALSE, m_nHelpHeight,
+                                m_bToolBarVisible && m_wndToolBar.GetSafeHwnd() != nullptr);
 }
 
-void CKXPropertyGrid::Reposition(int cx, int cy) {
+CRect CKXPropertyGrid::GetHelpRect() const { return GetLayout().rcHelp; }
+
+void CKXPropertyGrid::Reposition(int, int) {
     if (m_wndView.GetSafeHwnd() == nullptr) return;
-    const int nBottom = m_bHelpVisible ? cy - m_nHelpHeight - 3 : cy;
-    m_wndView.MoveWindow(0, 0, cx, std::max(nBottom, 0));
+    const KX_PROPERTY_GRID_LAYOUT l = GetLayout();
+    if (m_wndToolBar.GetSafeHwnd() != nullptr) {
+        if (m_bToolBarVisible)
+            m_wndToolBar.SetWindowPos(nullptr, l.rcToolBar.left, l.rcToolBar.top, l.rcToolBar.Width(),
+                                      l.rcToolBar.Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        else
+            m_wndToolBar.ShowWindow(SW_HIDE);
+    }
+    m_wndView.MoveWindow(&l.rcView);
     Invalidate(FALSE);
 }
 
@@ -172,6 +190,7 @@ void CKXPropertyGrid::OnSelectionChanged(CKXPropertyGridItem* pItem) {
 }
 
 void CKXPropertyGrid::OnSortChanged() {
+    RefreshToolBarButtons();
     OnSelectionChanged(nullptr);
     if (GetSafeHwnd() != nullptr) m_wndView.NotifyOwner(KX_PGN_SORTORDER_CHANGED, static_cast<LPARAM>(GetDlgCtrlID()));
 }

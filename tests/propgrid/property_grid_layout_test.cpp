@@ -116,4 +116,29 @@ TEST(ConstraintRules, StepCycleFindAndLetter) {
     EXPECT_EQ(-1, KXFindConstraintByLetter(list, 0, 0x1F600));
 }
 
+TEST(PropertyGridControlLayout, ToolBarViewSplitterAndPane) {
+    KX_PROPERTY_GRID_LAYOUT l = KXLayoutPropertyGrid(300, 200, true, 58, false);
+    EXPECT_EQ(CRect(0, 0, 300, 139), l.rcView);
+    EXPECT_EQ(CRect(0, 139, 300, 142), l.rcSplitter);
+    EXPECT_EQ(CRect(0, 142, 300, 200), l.rcHelp);
+    EXPECT_TRUE(l.rcToolBar.IsRectEmpty());
+    l = KXLayoutPropertyGrid(300, 200, true, 58, true);
+    EXPECT_EQ(CRect(1, 1, 299, 24), l.rcToolBar);
+    EXPECT_EQ(CRect(0, 25, 300, 139), l.rcView);
+    l = KXLayoutPropertyGrid(300, 200, false, 58, false);
+    EXPECT_EQ(CRect(0, 0, 300, 200), l.rcView);
+    EXPECT_TRUE(l.rcHelp.IsRectEmpty());
+    // A pane taller than the grid leaves the view empty, not inverted.
+    l = KXLayoutPropertyGrid(300, 40, true, 58, true);
+    EXPECT_EQ(25, l.rcView.bottom);
+}
+
+TEST(PropertyGridControlLayout, SplitterStaysBetween45AndTwentyAboveTheBottom) {
+    EXPECT_EQ(45, KXClampHelpSplitter(-10, 300));
+    EXPECT_EQ(280, KXClampHelpSplitter(299, 300));
+    EXPECT_EQ(150, KXClampHelpSplitter(150, 300));
+    EXPECT_EQ(45, KXClampHelpSplitter(30, 50));  // a short grid: the top limit wins
+    EXPECT_EQ(98, KXHelpHeightFromSplitter(200, 300));
+}
+
 }  // namespace
