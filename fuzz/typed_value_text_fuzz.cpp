@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -30,9 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (size >= 12) {
         int a, b, c;
-        memcpy(&a, data, 4);
-        memcpy(&b, data + 4, 4);
-        memcpy(&c, data + 8, 4);
+        std::memcpy(&a, data, 4);
+        std::memcpy(&b, data + 4, 4);
+        std::memcpy(&c, data + 8, 4);
         (void)KXMulDiv(a, b, c);
     }
     return 0;
