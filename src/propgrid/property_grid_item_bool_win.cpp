@@ -1,5 +1,6 @@
 #include "propgrid/property_grid_item_bool.h"
 
+#include "propgrid/property_grid_bound.h"
 #include "propgrid/property_grid_view.h"
 #include "propgrid/typed_value_text.h"
 
@@ -73,12 +74,7 @@ void CKXPropertyGridItemBool::SetBool(BOOL bValue) {
 void CKXPropertyGridItemBool::SetValue(LPCTSTR lpszValue) { SetBool(KXIsTrueText(lpszValue, m_strTrueText)); }
 
 BOOL CKXPropertyGridItemBool::UpdateData(BOOL bSaveAndValidate) {
-    if (m_pBindBool != nullptr) {
-        if (bSaveAndValidate)
-            *m_pBindBool = m_bValue;
-        else
-            SetBool(*m_pBindBool);
-    }
+    KXExchangeBound(m_pBindBool, m_bValue, bSaveAndValidate, [this](const BOOL& value) { SetBool(value); });
     return CKXPropertyGridItem::UpdateData(bSaveAndValidate);
 }
 

@@ -1,5 +1,6 @@
 #include "propgrid/property_grid_item_color.h"
 
+#include "propgrid/property_grid_bound.h"
 #include "propgrid/property_grid_view.h"
 #include "propgrid/typed_value_text.h"
 #include "win/commdlg.h"
@@ -36,12 +37,7 @@ void CKXPropertyGridItemColor::SetColor(COLORREF clr) {
 void CKXPropertyGridItemColor::SetValue(LPCTSTR lpszValue) { SetColor(StringToRGB(lpszValue)); }
 
 BOOL CKXPropertyGridItemColor::UpdateData(BOOL bSaveAndValidate) {
-    if (m_pBindColor != nullptr) {
-        if (bSaveAndValidate)
-            *m_pBindColor = m_clrValue;
-        else
-            SetColor(*m_pBindColor);
-    }
+    KXExchangeBound(m_pBindColor, m_clrValue, bSaveAndValidate, [this](const COLORREF& value) { SetColor(value); });
     return CKXPropertyGridItem::UpdateData(bSaveAndValidate);
 }
 

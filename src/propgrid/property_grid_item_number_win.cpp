@@ -1,5 +1,6 @@
 #include "propgrid/property_grid_item_number.h"
 
+#include "propgrid/property_grid_bound.h"
 #include "propgrid/property_grid_view.h"
 #include "propgrid/typed_value_text.h"
 
@@ -85,12 +86,7 @@ void CKXPropertyGridItemNumber::SetNumber(long nValue) {
 void CKXPropertyGridItemNumber::SetValue(LPCTSTR lpszValue) { SetNumber(KXStringToNumber(lpszValue)); }
 
 BOOL CKXPropertyGridItemNumber::UpdateData(BOOL bSaveAndValidate) {
-    if (m_pBindNumber != nullptr) {
-        if (bSaveAndValidate)
-            *m_pBindNumber = m_nValue;
-        else
-            SetNumber(*m_pBindNumber);
-    }
+    KXExchangeBound(m_pBindNumber, m_nValue, bSaveAndValidate, [this](const long& value) { SetNumber(value); });
     return CKXPropertyGridItem::UpdateData(bSaveAndValidate);
 }
 
@@ -222,11 +218,6 @@ void CKXPropertyGridItemDouble::SetDouble(double dValue) {
 void CKXPropertyGridItemDouble::SetValue(LPCTSTR lpszValue) { SetDouble(KXStringToDouble(lpszValue)); }
 
 BOOL CKXPropertyGridItemDouble::UpdateData(BOOL bSaveAndValidate) {
-    if (m_pBindDouble != nullptr) {
-        if (bSaveAndValidate)
-            *m_pBindDouble = m_dValue;
-        else
-            SetDouble(*m_pBindDouble);
-    }
+    KXExchangeBound(m_pBindDouble, m_dValue, bSaveAndValidate, [this](const double& value) { SetDouble(value); });
     return CKXPropertyGridItem::UpdateData(bSaveAndValidate);
 }

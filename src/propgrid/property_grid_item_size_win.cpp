@@ -1,6 +1,7 @@
 #include "propgrid/property_grid_item_size.h"
 
 #include "base/format_strings.h"
+#include "propgrid/property_grid_bound.h"
 #include "propgrid/property_grid_item_number.h"
 #include "propgrid/typed_value_text.h"
 
@@ -86,12 +87,7 @@ void CKXPropertyGridItemSize::UpdateChilds() {
 void CKXPropertyGridItemSize::SetValue(LPCTSTR lpszValue) { SetSize(KXStringToSize(lpszValue)); }
 
 BOOL CKXPropertyGridItemSize::UpdateData(BOOL bSaveAndValidate) {
-    if (m_pBindSize != nullptr) {
-        if (bSaveAndValidate)
-            *m_pBindSize = m_szValue;
-        else
-            SetSize(*m_pBindSize);
-    }
+    KXExchangeBound(m_pBindSize, m_szValue, bSaveAndValidate, [this](const CSize& value) { SetSize(value); });
     return CKXPropertyGridItem::UpdateData(bSaveAndValidate);
 }
 
@@ -154,12 +150,7 @@ void CKXPropertyGridItemRect::UpdateChilds() {
 }
 
 BOOL CKXPropertyGridItemRect::UpdateData(BOOL bSaveAndValidate) {
-    if (m_pBindRect != nullptr) {
-        if (bSaveAndValidate)
-            *m_pBindRect = m_rcValue;
-        else
-            SetRect(*m_pBindRect);
-    }
+    KXExchangeBound(m_pBindRect, m_rcValue, bSaveAndValidate, [this](const CRect& value) { SetRect(value); });
     return CKXPropertyGridItem::UpdateData(bSaveAndValidate);
 }
 
