@@ -183,6 +183,10 @@ void CALLBACK OnMenuShotTimer(HWND hWnd, UINT, UINT_PTR nID, DWORD) {
 
 BOOL SaveWindowPng(CWnd* pWnd, LPCTSTR lpszPath) { return SaveComposite(pWnd, nullptr, lpszPath); }
 
+BOOL SaveWindowPngWithPopup(CWnd* pWnd, LPCTSTR lpszPath, HWND hPopup) {
+    return SaveComposite(pWnd, hPopup, lpszPath);
+}
+
 BOOL SaveWindowPngWithMenu(CWnd* pWnd, LPCTSTR lpszPath, const std::function<void()>& openMenu) {
     if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd())) return FALSE;
     MenuShot shot = {pWnd, lpszPath, ::GetTickCount() + 3000, 0, FALSE};

@@ -91,6 +91,10 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
              "outlook-bar.png",
              "outlook-bar-menu.png",
              "property-grid-view.png",
+             "colours.png",
+             "colours-popup.png",
+             "colours-dialog-standard.png",
+             "colours-dialog-custom.png",
          })
         EXPECT_EQ(pictures.count(page), 1u) << page;
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "the folder holds files other than pictures";
