@@ -28,7 +28,10 @@ CKXColorPicker::~CKXColorPicker() {
 }
 
 BOOL CKXColorPicker::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-    return CButton::Create(lpszCaption, (dwStyle & ~BS_TYPEMASK) | BS_OWNERDRAW, rect, pParentWnd, nID);
+    if (!CButton::Create(lpszCaption, (dwStyle & ~BS_TYPEMASK) | BS_OWNERDRAW, rect, pParentWnd, nID)) return FALSE;
+    // The creation gives the window the size asked for after the subclassing.
+    SetWindowSize();
+    return TRUE;
 }
 
 void CKXColorPicker::PreSubclassWindow() {

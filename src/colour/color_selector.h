@@ -99,6 +99,8 @@ protected:
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     UINT OnGetDlgCode();
+    LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcHitTest(CPoint point);
 
     int m_nRows = 0;
@@ -120,6 +122,7 @@ protected:
     CTypedPtrArray<CPtrArray, KX_COLOR_CELL*> m_arCells;
     CKXColorDialog* m_pColorDlg = nullptr;
     CString m_strCaption;          // drawn above the 16-colour grid
+    HFONT m_hFont = nullptr;       // WM_SETFONT's; not owned
 
     DECLARE_MESSAGE_MAP()
 };

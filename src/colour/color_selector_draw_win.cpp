@@ -49,7 +49,8 @@ void CKXColorSelectorCtrl::Paint(CDC* pDC) {
     GetClientRect(&rc);
     pDC->FillSolidRect(&rc, BackgroundColor(pDC));
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    CFont* pOldFont = pDC->SelectObject(&CKXAuxData::Get().fontRegular);
+    HFONT hFont = m_hFont != nullptr ? m_hFont : (HFONT)CKXAuxData::Get().fontRegular.GetSafeHandle();
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), hFont);
     const COLORREF clrOldText = pDC->SetTextColor(CKXAuxData::Get().clrBtnText);
     if (!(m_dwStyle & KXCPS_40COLORS)) pDC->TextOut(6, 31, m_strCaption);
     for (INT_PTR i = 0; i < m_arCells.GetSize(); ++i) {
@@ -59,7 +60,7 @@ void CKXColorSelectorCtrl::Paint(CDC* pDC) {
         DrawColorCell(pCell, pDC, (bHighlighted && m_nPressed == -1) || bPressed, bPressed && bHighlighted);
     }
     pDC->SetTextColor(clrOldText);
-    pDC->SelectObject(pOldFont);
+    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     pDC->SetBkMode(nOldMode);
 }
 

@@ -26,6 +26,8 @@ BEGIN_MESSAGE_MAP(CKXColorSelectorCtrl, CWnd)
     ON_WM_KEYDOWN()
     ON_WM_GETDLGCODE()
     ON_WM_NCHITTEST()
+    ON_MESSAGE(WM_SETFONT, OnSetFont)
+    ON_MESSAGE(WM_GETFONT, OnGetFont)
 END_MESSAGE_MAP()
 
 CKXColorSelectorCtrl::CKXColorSelectorCtrl() { m_arCells.SetSize(0, 10); }
@@ -74,7 +76,7 @@ BOOL CKXColorSelectorCtrl::Create(CRect rect, CWnd* pParentWnd, DWORD dwStyle, C
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_SAVEBITS, ::LoadCursor(nullptr, IDC_ARROW));
     BOOL bCreated;
     if (bPopup) {
-        bCreated = CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, lpszClass, nullptr, WS_POPUP | WS_CLIPSIBLINGS,
+        bCreated = CreateEx(WS_EX_TOOLWINDOW, lpszClass, nullptr, WS_POPUP | WS_CLIPSIBLINGS,
                             m_rcWnd.left, m_rcWnd.top, m_rcWnd.Width(), m_rcWnd.Height(),
                             pParentWnd->GetSafeHwnd(), nullptr);
     } else {
@@ -284,6 +286,14 @@ void CKXColorSelectorCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     }
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }
+
+LRESULT CKXColorSelectorCtrl::OnSetFont(WPARAM wParam, LPARAM lParam) {
+    m_hFont = reinterpret_cast<HFONT>(wParam);
+    if (LOWORD(lParam)) Invalidate(FALSE);
+    return 0;
+}
+
+LRESULT CKXColorSelectorCtrl::OnGetFont(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_hFont); }
 
 UINT CKXColorSelectorCtrl::OnGetDlgCode() { return DLGC_WANTARROWS | DLGC_WANTALLKEYS; }
 

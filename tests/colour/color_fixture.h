@@ -1,8 +1,12 @@
-// A host window attached to a CWnd for the colour controls' tests, which
-// start every test without user colours and record what the host gets.
+// A host window subclassed by a CWnd for the colour controls' tests (so
+// that it reflects the picker's owner drawing and clicks back to it, as a
+// framework parent does), the shared colours refreshed for the scheme the
+// test process runs with, and no user colours at the start of a test.
 #pragma once
 
 #include "colour/color_popup.h"
+#include "core/aux_data.h"
+#include "core/color_manager.h"
 #include "support/host_window.h"
 #include "support/pump.h"
 
@@ -20,11 +24,13 @@ class ColourTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CKXColorPopup::ResetUserColors();
-        m_host.Attach(m_window.hwnd());
+        CKXColorManager::s_managerInstance.RefreshColors(FALSE);
+        CKXAuxData::Get().UpdateSysColors();
+        ASSERT_TRUE(m_host.SubclassWindow(m_window.hwnd()));
     }
     void TearDown() override {
         PumpUntilIdle();
-        m_host.Detach();
+        m_host.UnsubclassWindow();
         CKXColorPopup::ResetUserColors();
     }
 

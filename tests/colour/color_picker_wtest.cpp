@@ -47,6 +47,8 @@ protected:
     static ExpectedMessage Owner(UINT nCode) {
         return ExpectedMessage("owner", WM_COMMAND, kSent, static_cast<int>(nCode)).WithWParam(MAKEWPARAM(kID, nCode));
     }
+    // The button's own click, which the owner reflects back to it.
+    static ExpectedMessage Clicked() { return Owner(BN_CLICKED); }
     static ExpectedMessage Picker(UINT nMessage, COLORREF clr) {
         return ExpectedMessage("picker", nMessage, kSent).WithWParam(clr).WithLParam(0);
     }
@@ -78,6 +80,7 @@ TEST_F(ColorPickerTest, ArrowsAndEnterChooseAColour) {
     EXPECT_EQ(RGB(128, 128, 128), m_picker.GetColor());
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_TRUE(kxtest::SequenceIs(rec.Take(), {
+        Clicked(),
         Picker(KXCPN_DROPDOWN, RGB(0, 0, 0)),
         Owner(KXCPN_DROPDOWN),
         Picker(KXCPN_SELENDOK, RGB(128, 128, 128)),
@@ -98,6 +101,7 @@ TEST_F(ColorPickerTest, EscapeCancelsAndTheColourStays) {
     EXPECT_FALSE(m_picker.IsPopupOpen());
     EXPECT_EQ(RGB(255, 0, 0), m_picker.GetColor());
     EXPECT_TRUE(kxtest::SequenceIs(rec.Take(), {
+        Clicked(),
         Picker(KXCPN_DROPDOWN, RGB(255, 0, 0)),
         Owner(KXCPN_DROPDOWN),
         Picker(KXCPN_SELENDCANCEL, RGB(255, 0, 0)),
@@ -110,7 +114,8 @@ TEST_F(ColorPickerTest, EscapeCancelsAndTheColourStays) {
 
 TEST_F(ColorPickerTest, ClickingTheCurrentColourChangesNothing) {
     kxtest::CursorLock lock;
-    m_picker.SetColor(RGB(0, 0, 128));  // the third cell of the 16
+    const COLORREF clrMaroon = 0x000080;  // the third cell of the 16
+    m_picker.SetColor(clrMaroon);
     kxtest::MessageRecorder rec;
     Watch(rec);
     CKXColorPopup* pPopup = Open();
@@ -118,16 +123,17 @@ TEST_F(ColorPickerTest, ClickingTheCurrentColourChangesNothing) {
     const KX_COLOR_CELL* pCell = pPopup->GetCellFromIndex(3);
     ASSERT_NE(nullptr, pCell);
     EXPECT_TRUE(pCell->bSelected);
-    EXPECT_EQ(RGB(0, 0, 128), pCell->clr);
+    EXPECT_EQ(clrMaroon, pCell->clr);
     kxtest::PostClick(pPopup->m_hWnd, kxtest::Centre(pCell->rect));
     kxtest::PumpUntilIdle();
     EXPECT_FALSE(m_picker.IsPopupOpen());
     EXPECT_TRUE(kxtest::SequenceIs(rec.Take(), {
-        Picker(KXCPN_DROPDOWN, RGB(0, 0, 128)),
+        Clicked(),
+        Picker(KXCPN_DROPDOWN, clrMaroon),
         Owner(KXCPN_DROPDOWN),
-        Picker(KXCPN_SELCHANGE, RGB(0, 0, 128)),
+        Picker(KXCPN_SELCHANGE, clrMaroon),
         Owner(KXCPN_SELCHANGE),
-        Picker(KXCPN_CLOSEUP, RGB(0, 0, 128)),
+        Picker(KXCPN_CLOSEUP, clrMaroon),
         Owner(KXCPN_CLOSEUP),
     }));
 }

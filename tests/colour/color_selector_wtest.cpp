@@ -38,8 +38,8 @@ TEST_F(ColorSelectorTest, SizeAndCellsFollowTheStyle) {
     EXPECT_EQ(nullptr, small.GetCellFromIndex(17));
     EXPECT_EQ(46, small.GetCellFromIndex(1)->rect.top);
     EXPECT_STREQ("Automatic", small.GetCellFromIndex(0)->szText);
-    // Red is the 15th of the 16, and selected.
-    EXPECT_TRUE(small.GetCellFromIndex(15)->bSelected);
+    // Red is the 11th of the 16, and selected.
+    EXPECT_TRUE(small.GetCellFromIndex(11)->bSelected);
     EXPECT_EQ((LRESULT)CKXAuxData::Get().fontRegular.GetSafeHandle(), small.SendMessage(WM_GETFONT));
 
     CKXColorPopup::AddUserColor(RGB(1, 1, 1));
