@@ -8,6 +8,7 @@
 #include "colour/color_dialog.h"
 #include "colour/color_picker.h"
 #include "colour/color_popup.h"
+#include "colour/color_text.h"
 #include "snapshot.h"
 
 #include <memory>
@@ -61,7 +62,7 @@ public:
         m_picker.SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
         PumpPending();
 
-        // The dialog, one picture per page.
+        // The dialog over the gallery, one picture per page.
         CKXColorDialog dlg(RGB(0x33, 0x66, 0x99), RGB(0xFF, 0x99, 0x33), 0, this);
         if (!dlg.Create(this)) return FALSE;
         const char* const names[] = {"-dialog-standard.png", "-dialog-custom.png"};
@@ -69,7 +70,7 @@ public:
             dlg.SetActivePage(i);
             PumpPending();
             dlg.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-            bSaved &= SaveWindowPng(&dlg, strPathPrefix + names[i]);
+            bSaved &= SaveWindowPngWithPopup(pFrame, strPathPrefix + names[i], dlg.m_hWnd);
         }
         dlg.DestroyWindow();
         return bSaved;
@@ -102,7 +103,7 @@ protected:
         if (CKXColorSelectorCtrl::m_arUserDefColors.GetSize() == 0)
             for (COLORREF clr : {RGB(230, 120, 40), RGB(40, 140, 200), RGB(120, 60, 160), RGB(20, 120, 90)})
                 CKXColorPopup::AddUserColor(clr);
-        Label("A selector on the page, with user colours (the bottom item opens the dialog):", 260, 36, 420);
+        Label("A selector with user colours:", 260, 36, 300);
         if (!m_selector.Create(CRect(260, 40, 260, 56), this, KXCPS_40COLORS | KXCPS_USERCOLORS, RGB(40, 140, 200),
                                RGB(0, 0, 0)))
             return FALSE;
@@ -119,8 +120,8 @@ protected:
         const UINT nCode = HIWORD(pMsg->wParam);
         auto* pPicker = static_cast<CKXColorPicker*>(GetDlgItem(static_cast<int>(nID)));
         CString str;
-        str.Format("Picker %u: %s, colour %06X.", nID - IDC_PICKER + 1, NotificationName(nCode),
-                   static_cast<unsigned>(pPicker->GetColor()) & 0xFFFFFFu);
+        str.Format("Picker %u: %s, %s.", nID - IDC_PICKER + 1, NotificationName(nCode),
+                   static_cast<const char*>(KXColorToHex(pPicker->GetColor())));
         m_status.SetWindowText(str);
     }
 
@@ -128,8 +129,8 @@ protected:
         const MSG* pMsg = GetCurrentMessage();
         m_selector.SelectColor(static_cast<COLORREF>(wParam));
         CString str;
-        str.Format("Selector: %s, colour %06X.", NotificationName(pMsg->message),
-                   static_cast<unsigned>(wParam) & 0xFFFFFFu);
+        str.Format("Selector: %s, %s.", NotificationName(pMsg->message),
+                   static_cast<const char*>(KXColorToHex(static_cast<COLORREF>(wParam))));
         m_status.SetWindowText(str);
         return 0;
     }

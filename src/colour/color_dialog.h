@@ -33,6 +33,7 @@ public:
 protected:
     void OnCellChanged();
     void OnCellChosen();
+    void OnSize(UINT nType, int cx, int cy);
 
     CKXColorDialog* m_pDialog;
     CKXHoneycombCtrl m_honeycomb;

@@ -78,7 +78,15 @@ void CKXHoneycombCtrl::Notify(UINT nCode) {
 void CKXHoneycombCtrl::Paint(CDC* pDC) {
     CRect rc;
     GetClientRect(&rc);
-    pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_BTNFACE));
+    // The page's background, as its static controls get it.
+    HBRUSH hBrush = nullptr;
+    if (CWnd* pParent = GetParent())
+        hBrush = reinterpret_cast<HBRUSH>(
+            pParent->SendMessage(WM_CTLCOLORSTATIC, (WPARAM)pDC->GetSafeHdc(), (LPARAM)m_hWnd));
+    if (hBrush != nullptr)
+        ::FillRect(pDC->GetSafeHdc(), &rc, hBrush);
+    else
+        pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_BTNFACE));
     KXDrawHoneycomb(pDC, CPoint(kOrigin, kOrigin), m_nSel);
     if (::GetFocus() == m_hWnd) pDC->DrawFocusRect(&rc);
 }

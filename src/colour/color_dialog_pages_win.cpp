@@ -19,6 +19,7 @@ IMPLEMENT_DYNAMIC(CKXColorPageStandard, CPropertyPage)
 BEGIN_MESSAGE_MAP(CKXColorPageStandard, CPropertyPage)
     ON_CONTROL(KXCCN_CHANGED, IDC_HONEYCOMB, OnCellChanged)
     ON_CONTROL(KXCCN_CHOSEN, IDC_HONEYCOMB, OnCellChosen)
+    ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 CKXColorPageStandard::CKXColorPageStandard(CKXColorDialog* pDialog)
@@ -36,6 +37,13 @@ BOOL CKXColorPageStandard::OnInitDialog() {
 BOOL CKXColorPageStandard::OnSetActive() {
     SetColor(m_pDialog->GetColor());
     return CPropertyPage::OnSetActive();
+}
+
+// The sheet sizes its pages to the tab's display area after creating them.
+void CKXColorPageStandard::OnSize(UINT nType, int cx, int cy) {
+    CPropertyPage::OnSize(nType, cx, cy);
+    if (m_honeycomb.m_hWnd != nullptr)
+        m_honeycomb.SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 void CKXColorPageStandard::SetColor(COLORREF clr) {

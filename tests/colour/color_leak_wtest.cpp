@@ -63,7 +63,7 @@ TEST_F(ColorLeakTest, DialogsOpenedAndClosedLeaveNothingBehind) {
     cycle(0);
     const long nUser = UserObjectCount();
     kxtest::GdiLeakCheck check;
-    for (int i = 1; i <= 200; ++i) cycle(i);
+    for (int i = 1; i <= 60; ++i) cycle(i);
     EXPECT_TRUE(check.Verify());
     EXPECT_EQ(nUser, UserObjectCount());
 }
