@@ -18,12 +18,16 @@ constexpr UINT KXCCN_CHOSEN = 2;
 // Draws the 144 cells with their reference points at ptOrigin + the cell's
 // point; nSelected (-1: none) gets a black and white outline.
 void KXDrawHoneycomb(CDC* pDC, CPoint ptOrigin, int nSelected);
+// The outline alone.
+void KXDrawHoneySelection(CDC* pDC, CPoint ptOrigin, int nSelected);
 
 class CKXHoneycombCtrl : public CWnd {
     DECLARE_DYNAMIC(CKXHoneycombCtrl)
 public:
     // Where the cells' reference points start inside the control.
     static constexpr int kOrigin = 6;
+
+    ~CKXHoneycombCtrl() override;
 
     BOOL Create(const CRect& rect, CWnd* pParentWnd, UINT nID);
     // The cell holding clr is selected, or none.
@@ -36,6 +40,11 @@ public:
 
 protected:
     void Notify(UINT nCode);
+    // The cells without a selection, drawn once per size and background.
+    void UpdateCache(CDC* pDC, const CRect& rc, HBRUSH hBrush);
+    void FreeCache();
+    void OnDestroy();
+    void OnSysColorChange();
     void OnPaint();
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     BOOL OnEraseBkgnd(CDC* pDC);
@@ -47,6 +56,12 @@ protected:
     void OnKillFocus(CWnd* pNewWnd);
 
     int m_nSel = -1;
+    CDC m_dcCache;
+    CBitmap m_bmpCache;
+    CBitmap* m_pOldCache = nullptr;
+    CSize m_sizeCache;
+    HBRUSH m_hCacheBrush = nullptr;
+    COLORREF m_clrCache = 0;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -19,20 +19,26 @@ void KXDrawHoneycomb(CDC* pDC, CPoint ptOrigin, int nSelected) {
         ::SetDCBrushColor(hDC, KXHoneyCell(i)->clr);
         ::Polygon(hDC, pts, 6);
     }
-    if (KXHoneyCell(nSelected) != nullptr) {
-        KXHoneyCorners(nSelected, pts);
-        for (POINT& pt : pts) pt.x += ptOrigin.x, pt.y += ptOrigin.y;
-        ::SelectObject(hDC, ::GetStockObject(NULL_BRUSH));
-        CPen penOuter(PS_SOLID, 3, RGB(0, 0, 0));
-        CPen penInner(PS_SOLID, 1, RGB(255, 255, 255));
-        ::SelectObject(hDC, penOuter.GetSafeHandle());
-        ::Polygon(hDC, pts, 6);
-        ::SelectObject(hDC, penInner.GetSafeHandle());
-        ::Polygon(hDC, pts, 6);
-        ::SelectObject(hDC, ::GetStockObject(DC_PEN));
-    }
     ::SetDCBrushColor(hDC, clrOldBrush);
     ::SetDCPenColor(hDC, clrOldPen);
+    ::SelectObject(hDC, hOldPen);
+    ::SelectObject(hDC, hOldBrush);
+    KXDrawHoneySelection(pDC, ptOrigin, nSelected);
+}
+
+void KXDrawHoneySelection(CDC* pDC, CPoint ptOrigin, int nSelected) {
+    if (KXHoneyCell(nSelected) == nullptr) return;
+    POINT pts[6];
+    KXHoneyCorners(nSelected, pts);
+    for (POINT& pt : pts) pt.x += ptOrigin.x, pt.y += ptOrigin.y;
+    HDC hDC = pDC->GetSafeHdc();
+    CPen penOuter(PS_SOLID, 3, RGB(0, 0, 0));
+    CPen penInner(PS_SOLID, 1, RGB(255, 255, 255));
+    HGDIOBJ hOldBrush = ::SelectObject(hDC, ::GetStockObject(NULL_BRUSH));
+    HGDIOBJ hOldPen = ::SelectObject(hDC, penOuter.GetSafeHandle());
+    ::Polygon(hDC, pts, 6);
+    ::SelectObject(hDC, penInner.GetSafeHandle());
+    ::Polygon(hDC, pts, 6);
     ::SelectObject(hDC, hOldPen);
     ::SelectObject(hDC, hOldBrush);
 }
@@ -49,6 +55,8 @@ BEGIN_MESSAGE_MAP(CKXHoneycombCtrl, CWnd)
     ON_WM_GETDLGCODE()
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
+    ON_WM_DESTROY()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 BOOL CKXHoneycombCtrl::Create(const CRect& rect, CWnd* pParentWnd, UINT nID) {
@@ -75,20 +83,66 @@ void CKXHoneycombCtrl::Notify(UINT nCode) {
         pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), nCode), reinterpret_cast<LPARAM>(m_hWnd));
 }
 
+void CKXHoneycombCtrl::UpdateCache(CDC* pDC, const CRect& rc, HBRUSH hBrush) {
+    const COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE);
+    if (m_dcCache.GetSafeHdc() != nullptr && m_sizeCache == rc.Size() && m_hCacheBrush == hBrush &&
+        m_clrCache == clrFace)
+        return;
+    FreeCache();
+    if (!m_dcCache.CreateCompatibleDC(pDC) || !m_bmpCache.CreateCompatibleBitmap(pDC, rc.Width(), rc.Height())) {
+        FreeCache();
+        return;
+    }
+    m_pOldCache = m_dcCache.SelectObject(&m_bmpCache);
+    m_sizeCache = rc.Size();
+    m_hCacheBrush = hBrush;
+    m_clrCache = clrFace;
+    const CRect rcCache(CPoint(0, 0), rc.Size());
+    if (hBrush != nullptr)
+        ::FillRect(m_dcCache.GetSafeHdc(), &rcCache, hBrush);
+    else
+        m_dcCache.FillSolidRect(&rcCache, clrFace);
+    KXDrawHoneycomb(&m_dcCache, CPoint(kOrigin, kOrigin), -1);
+}
+
 void CKXHoneycombCtrl::Paint(CDC* pDC) {
     CRect rc;
     GetClientRect(&rc);
+    if (rc.IsRectEmpty()) return;
     // The page's background, as its static controls get it.
     HBRUSH hBrush = nullptr;
     if (CWnd* pParent = GetParent())
         hBrush = reinterpret_cast<HBRUSH>(
             pParent->SendMessage(WM_CTLCOLORSTATIC, (WPARAM)pDC->GetSafeHdc(), (LPARAM)m_hWnd));
-    if (hBrush != nullptr)
-        ::FillRect(pDC->GetSafeHdc(), &rc, hBrush);
-    else
+    UpdateCache(pDC, rc, hBrush);
+    if (m_dcCache.GetSafeHdc() != nullptr) {
+        pDC->BitBlt(0, 0, rc.Width(), rc.Height(), &m_dcCache, 0, 0, SRCCOPY);
+        KXDrawHoneySelection(pDC, CPoint(kOrigin, kOrigin), m_nSel);
+    } else {
         pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_BTNFACE));
-    KXDrawHoneycomb(pDC, CPoint(kOrigin, kOrigin), m_nSel);
+        KXDrawHoneycomb(pDC, CPoint(kOrigin, kOrigin), m_nSel);
+    }
     if (::GetFocus() == m_hWnd) pDC->DrawFocusRect(&rc);
+}
+
+CKXHoneycombCtrl::~CKXHoneycombCtrl() { FreeCache(); }
+
+void CKXHoneycombCtrl::FreeCache() {
+    if (m_pOldCache != nullptr) m_dcCache.SelectObject(m_pOldCache);
+    m_pOldCache = nullptr;
+    if (m_dcCache.GetSafeHdc() != nullptr) m_dcCache.DeleteDC();
+    if (m_bmpCache.GetSafeHandle() != nullptr) m_bmpCache.DeleteObject();
+}
+
+void CKXHoneycombCtrl::OnDestroy() {
+    FreeCache();
+    CWnd::OnDestroy();
+}
+
+void CKXHoneycombCtrl::OnSysColorChange() {
+    CWnd::OnSysColorChange();
+    m_sizeCache = CSize(0, 0);
+    Invalidate(FALSE);
 }
 
 void CKXHoneycombCtrl::OnPaint() {

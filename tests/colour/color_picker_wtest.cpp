@@ -201,6 +201,35 @@ TEST_F(ColorPickerTest, ThePopupNeverOutlivesItsPicker) {
     EXPECT_TRUE(kxtest::SequenceIs(rec.Take(), {Owner(KXCPN_CLOSEUP)}));
 }
 
+// The popup's frame: a dialog frame in the classic look, a one-pixel line
+// in the XP look (with the margins that go with each).
+TEST_F(ColorPickerTest, PopupFrameFollowsTheLook) {
+    kxtest::CursorLock lock;
+    CKXAuxData& aux = CKXAuxData::Get();
+    const int bXP = aux.bXPLook;
+    for (int bLook : {FALSE, TRUE}) {
+        aux.bXPLook = bLook;
+        CKXColorPopup* pPopup = Open();
+        ASSERT_NE(nullptr, pPopup);
+        CRect rcWindow, rcClient;
+        pPopup->GetWindowRect(&rcWindow);
+        pPopup->GetClientRect(&rcClient);
+        const DWORD dwStyle = pPopup->GetStyle();
+        EXPECT_EQ(bLook ? 4 + 6 + 144 : 4 + 10 + 144, rcWindow.Width());
+        if (bLook) {
+            EXPECT_EQ(0u, dwStyle & 0x00C40000);
+            EXPECT_EQ(rcWindow.Width() - 2, rcClient.Width());
+            EXPECT_EQ(rcWindow.Height() - 2, rcClient.Height());
+        } else {
+            EXPECT_EQ(static_cast<DWORD>(WS_DLGFRAME), dwStyle & WS_DLGFRAME);
+            EXPECT_EQ(rcWindow.Width() - 2 * ::GetSystemMetrics(SM_CXDLGFRAME), rcClient.Width());
+        }
+        Keys({VK_ESCAPE});
+        EXPECT_FALSE(m_picker.IsPopupOpen());
+    }
+    aux.bXPLook = bXP;
+}
+
 TEST_F(ColorPickerTest, ContrastColourAndSize) {
     m_picker.SetColor(RGB(128, 128, 128));
     EXPECT_EQ(RGB(255, 255, 255), m_picker.GetContrastColor());

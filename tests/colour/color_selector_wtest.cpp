@@ -148,6 +148,15 @@ TEST_F(ColorSelectorTest, PaintsCellsAndTheirStates) {
     // The automatic item's swatch of the default colour.
     const RECT& rcTop = sel.GetCellFromIndex(0)->rect;
     EXPECT_PIXEL(cap, rcTop.left + 6 + 1 + 3, rcTop.top + 6 + 3, RGB(0, 255, 0));
+
+    // The XP look fills the hot and the selected cells and frames them.
+    aux.bXPLook = TRUE;
+    cap = kxtest::PrintClient(sel.m_hWnd);
+    const CKXColorManager& cm = CKXColorManager::s_managerInstance;
+    EXPECT_PIXEL(cap, 0, 0, cm.GetColor(XPCOLOR_MENU_FACE));
+    EXPECT_PIXEL(cap, rcHot.left, rcHot.top, aux.clrHilite);
+    EXPECT_PIXEL(cap, rcHot.left + 1, rcHot.top + 1, cm.GetColor(XPCOLOR_HIGHLIGHT));
+    EXPECT_PIXEL(cap, rcSel.left + 1, rcSel.top + 1, cm.GetColor(XPCOLOR_HIGHLIGHT_CHECKED));
     aux.bXPLook = bXP;
 }
 
