@@ -78,7 +78,7 @@ public:
 
 protected:
     BOOL CreateControls() override {
-        Label("Pickers: click one (or Alt+Down) and choose with the mouse or the arrow keys and Enter.", 8, 8, 640);
+        Label("Pickers: click one (or Alt+Down, F4) and choose with the mouse or the arrow keys and Enter.", 8, 8, 640);
         Label("Classic:", 8, 36, 90);
         Label("Flat, with text:", 8, 68, 90);
         Label("Text in colour:", 8, 100, 90);

@@ -74,6 +74,7 @@ protected:
     LRESULT OnSelNoFill(WPARAM wParam, LPARAM lParam);
     void OnClicked();
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnDestroy();
 
     COLORREF m_clrColor = 0;

@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CKXColorPicker, CButton)
     ON_MESSAGE(KXCPN_SELNOFILL, OnSelNoFill)
     ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
     ON_WM_KEYDOWN()
+    ON_WM_SYSKEYDOWN()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -132,11 +133,20 @@ BOOL CKXColorPicker::PreTranslateMessage(MSG* pMsg) {
 void CKXColorPicker::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     const MSG* pMsg = GetCurrentMessage();
     if (pMsg != nullptr && ForwardKey(*pMsg)) return;
-    if (nChar == VK_DOWN && (::GetKeyState(VK_MENU) & 0x8000) != 0) {
+    if (nChar == VK_F4) {
         ShowPopupWindow();
         return;
     }
     CButton::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CKXColorPicker::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    // Alt+Down opens the popup, as it opens a combo box's list.
+    if (nChar == VK_DOWN && !IsPopupOpen()) {
+        ShowPopupWindow();
+        return;
+    }
+    CButton::OnSysKeyDown(nChar, nRepCnt, nFlags);
 }
 
 // --- notifications from the popup ------------------------------------------------
