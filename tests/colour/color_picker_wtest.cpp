@@ -232,6 +232,17 @@ TEST_F(ColorPickerTest, PopupFrameFollowsTheLook) {
     aux.bXPLook = bXP;
 }
 
+TEST_F(ColorPickerTest, DataExchangeOfTheColour) {
+    COLORREF clr = RGB(10, 20, 30);
+    CDataExchange load(&m_host, FALSE);
+    DDX_KXColorPicker(&load, kID, clr);
+    EXPECT_EQ(RGB(10, 20, 30), m_picker.GetColor());
+    m_picker.SetColor(RGB(40, 50, 60));
+    CDataExchange save(&m_host, TRUE);
+    DDX_KXColorPicker(&save, kID, clr);
+    EXPECT_EQ(RGB(40, 50, 60), clr);
+}
+
 TEST_F(ColorPickerTest, ContrastColourAndSize) {
     m_picker.SetColor(RGB(128, 128, 128));
     EXPECT_EQ(RGB(255, 255, 255), m_picker.GetContrastColor());
