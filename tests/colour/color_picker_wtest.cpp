@@ -5,9 +5,11 @@
 #include "colour/color_fixture.h"
 
 #include "colour/color_picker.h"
+#include "support/capture.h"
 #include "support/input.h"
 #include "support/msg_recorder.h"
 #include "support/named_lock.h"
+#include "support/pixel_assert.h"
 
 #include <gtest/gtest.h>
 
@@ -230,6 +232,27 @@ TEST_F(ColorPickerTest, PopupFrameFollowsTheLook) {
         EXPECT_FALSE(m_picker.IsPopupOpen());
     }
     aux.bXPLook = bXP;
+}
+
+TEST_F(ColorPickerTest, FaceShowsTheColourSwatch) {
+    CRect rc;
+    m_picker.GetClientRect(&rc);
+    const int y = rc.Height() / 2;
+    m_picker.SetColor(RGB(200, 0, 0));
+    kxtest::Capture cap = kxtest::PrintClient(m_picker.m_hWnd);
+    EXPECT_PIXEL(cap, 20, y, RGB(200, 0, 0));
+    EXPECT_PIXEL(cap, 60, y, RGB(200, 0, 0));
+    // Text in colour: the swatch takes the contrast colour.
+    m_picker.ShowText(TRUE);
+    m_picker.SetTextInColor(TRUE);
+    m_picker.SetFlatLook(TRUE);
+    cap = kxtest::PrintClient(m_picker.m_hWnd);
+    EXPECT_PIXEL(cap, 8, y, RGB(255, 255, 255));
+    // Disabled: the face colour.
+    m_picker.ShowText(FALSE);
+    m_picker.EnableWindow(FALSE);
+    cap = kxtest::PrintClient(m_picker.m_hWnd);
+    EXPECT_PIXEL(cap, 20, y, CKXAuxData::Get().clrBtnFace);
 }
 
 TEST_F(ColorPickerTest, DataExchangeOfTheColour) {
