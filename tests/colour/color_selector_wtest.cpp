@@ -153,7 +153,8 @@ TEST_F(ColorSelectorTest, PaintsCellsAndTheirStates) {
     aux.bXPLook = TRUE;
     cap = kxtest::PrintClient(sel.m_hWnd);
     const CKXColorManager& cm = CKXColorManager::s_managerInstance;
-    EXPECT_PIXEL(cap, 0, 0, cm.GetColor(XPCOLOR_MENU_FACE));
+    // A child takes the background its parent gives static controls.
+    EXPECT_PIXEL(cap, 0, 0, ::GetSysColor(COLOR_BTNFACE));
     EXPECT_PIXEL(cap, rcHot.left, rcHot.top, aux.clrHilite);
     EXPECT_PIXEL(cap, rcHot.left + 1, rcHot.top + 1, cm.GetColor(XPCOLOR_HIGHLIGHT));
     EXPECT_PIXEL(cap, rcSel.left + 1, rcSel.top + 1, cm.GetColor(XPCOLOR_HIGHLIGHT_CHECKED));
