@@ -26,19 +26,29 @@ void KXDrawHoneycomb(CDC* pDC, CPoint ptOrigin, int nSelected) {
     KXDrawHoneySelection(pDC, ptOrigin, nSelected);
 }
 
+// Two black outlines (the hexagon's and one pixel outside it) and a white
+// one inside: one-pixel pens, which every device draws fast, where a wide
+// pen would be rasterised as a region.
 void KXDrawHoneySelection(CDC* pDC, CPoint ptOrigin, int nSelected) {
-    if (KXHoneyCell(nSelected) == nullptr) return;
+    const KX_HONEY_CELL* pCell = KXHoneyCell(nSelected);
+    if (pCell == nullptr) return;
     POINT pts[6];
     KXHoneyCorners(nSelected, pts);
-    for (POINT& pt : pts) pt.x += ptOrigin.x, pt.y += ptOrigin.y;
     HDC hDC = pDC->GetSafeHdc();
-    CPen penOuter(PS_SOLID, 3, RGB(0, 0, 0));
-    CPen penInner(PS_SOLID, 1, RGB(255, 255, 255));
     HGDIOBJ hOldBrush = ::SelectObject(hDC, ::GetStockObject(NULL_BRUSH));
-    HGDIOBJ hOldPen = ::SelectObject(hDC, penOuter.GetSafeHandle());
-    ::Polygon(hDC, pts, 6);
-    ::SelectObject(hDC, penInner.GetSafeHandle());
-    ::Polygon(hDC, pts, 6);
+    HGDIOBJ hOldPen = ::SelectObject(hDC, ::GetStockObject(DC_PEN));
+    const COLORREF clrOldPen = ::GetDCPenColor(hDC);
+    auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (int d : {1, 0, -1}) {
+        POINT ring[6];
+        for (int i = 0; i < 6; ++i) {
+            ring[i].x = ptOrigin.x + pts[i].x + d * sign(pts[i].x - pCell->pt.x);
+            ring[i].y = ptOrigin.y + pts[i].y + d * sign(pts[i].y - pCell->pt.y);
+        }
+        ::SetDCPenColor(hDC, d < 0 ? RGB(255, 255, 255) : RGB(0, 0, 0));
+        ::Polygon(hDC, ring, 6);
+    }
+    ::SetDCPenColor(hDC, clrOldPen);
     ::SelectObject(hDC, hOldPen);
     ::SelectObject(hDC, hOldBrush);
 }
