@@ -1,6 +1,9 @@
 // Typed colour text: whatever bytes arrive, reading either accepts six hex
 // digits that write back to the same text, or refuses and leaves the colour
-// alone.  The honeycomb hit test takes the bytes as a point.
+// alone.  A component typed on the custom page is a number in range or
+// refused.  The honeycomb hit test and the custom page's field take the
+// bytes as points, sizes and components.
+#include "colour/color_custom_model.h"
 #include "colour/color_text.h"
 #include "colour/honeycomb.h"
 
@@ -21,12 +24,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else if (clr != 0xFF000000u) {
         abort();
     }
+    const int n = KXParseComponent(text.c_str(), 255);
+    if (n < -1 || n > 255)
+        abort();
     if (size >= 8) {
         int x = 0, y = 0;
         std::memcpy(&x, data, 4);
         std::memcpy(&y, data + 4, 4);
-        const int n = KXHoneyCellFromPoint(CPoint(x % 4096, y % 4096));
-        if (n < -1 || n >= KXHONEY_CELLS)
+        const int nCell = KXHoneyCellFromPoint(CPoint(x % 4096, y % 4096));
+        if (nCell < -1 || nCell >= KXHONEY_CELLS)
+            abort();
+        int h = -1, s = -1;
+        KXSpectrumFromPoint(CPoint(x, y), x % 2048, y % 2048, h, s);
+        if (h < 0 || h > KXHSL_MAX || s < 0 || s > KXHSL_MAX)
+            abort();
+        const KX_HSL hsl = KXColorToHSL(KXColorFromHSL(KX_HSL{x, y, x ^ y}));
+        if (hsl.h < 0 || hsl.h > KXHSL_MAX || hsl.l < 0 || hsl.l > KXHSL_MAX)
             abort();
     }
     return 0;

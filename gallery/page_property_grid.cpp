@@ -86,7 +86,7 @@ BOOL CPropertyGridPage::SaveExtraSnapshots(const CString& strPathPrefix, CWnd* p
     m_pVisible->Select();
     m_pVisible->OnInplaceButtonDown();
     CKXPropertyGridInplaceList& list = m_wndGrid.GetGridView().GetInplaceList();
-    const BOOL bSaved = SaveWindowPngWithPopup(pFrame, list.GetSafeHwnd(), strPathPrefix + "-list.png");
+    const BOOL bSaved = SaveWindowPngWithPopup(pFrame, strPathPrefix + "-list.png", list.GetSafeHwnd());
     if (list.GetSafeHwnd() != nullptr) list.Cancel();
     return bSaved;
 }

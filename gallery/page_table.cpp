@@ -17,6 +17,7 @@ CGalleryPage* CreateFlatTabsPage();
 CGalleryPage* CreateOutBarPage();
 CGalleryPage* CreatePropertyGridViewPage();
 CGalleryPage* CreatePropertyGridPage();
+CGalleryPage* CreateColoursPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -33,6 +34,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateOutBarPage,
     CreatePropertyGridViewPage,
     CreatePropertyGridPage,
+    CreateColoursPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

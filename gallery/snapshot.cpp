@@ -183,10 +183,7 @@ void CALLBACK OnMenuShotTimer(HWND hWnd, UINT, UINT_PTR nID, DWORD) {
 
 BOOL SaveWindowPng(CWnd* pWnd, LPCTSTR lpszPath) { return SaveComposite(pWnd, nullptr, lpszPath); }
 
-BOOL SaveWindowPngWithPopup(CWnd* pWnd, HWND hPopup, LPCTSTR lpszPath) {
-    if (hPopup == nullptr || !::IsWindowVisible(hPopup)) return FALSE;
-    pWnd->UpdateWindow();
-    ::UpdateWindow(hPopup);
+BOOL SaveWindowPngWithPopup(CWnd* pWnd, LPCTSTR lpszPath, HWND hPopup) {
     return SaveComposite(pWnd, hPopup, lpszPath);
 }
 

@@ -11,9 +11,9 @@
 // lpszPath as PNG.  FALSE if the window could not be captured or written.
 BOOL SaveWindowPng(CWnd* pWnd, LPCTSTR lpszPath);
 
-// The same with a popup window that shows over it (a drop-down list).
-// FALSE when the popup is not showing.
-BOOL SaveWindowPngWithPopup(CWnd* pWnd, HWND hPopup, LPCTSTR lpszPath);
+// The same with a popup window (one that shows without a modal loop) over
+// it: the popup's pixels over the window's where they overlap.
+BOOL SaveWindowPngWithPopup(CWnd* pWnd, LPCTSTR lpszPath, HWND hPopup);
 
 // The same with the popup menu that openMenu tracks (for example by sending
 // a control WM_CONTEXTMENU): openMenu runs the menu's modal loop, the

@@ -81,6 +81,8 @@
 #define IDS_KX_COLOR_MORE               19081
 #define IDS_KX_COLOR_MORE_TIP           19082
 #define IDS_KX_COLOR_STANDARD_CAPTION   19083
+#define IDS_KX_COLOR_NEW                19084   // labels of the colour dialog's swatches
+#define IDS_KX_COLOR_CURRENT            19085
 #define IDS_KX_COLOR_DIALOG_CAPTION     19088
 
 #endif

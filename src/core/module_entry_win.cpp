@@ -1,6 +1,7 @@
 // KX.dll's entry: joins the framework as an extension module, builds the
 // module-wide objects and fills the shared data.
 #include "bars/menu.h"
+#include "colour/color_selector.h"
 #include "core/aux_data.h"
 #include "core/color_manager.h"
 #include "core/draw_helpers.h"
@@ -51,6 +52,7 @@ private:
 CKXDrawHelpers CKXDrawHelpers::m_instanceDrawManager;
 CKXColorManager CKXColorManager::s_managerInstance;
 CTypedPtrArray<CPtrArray, HMENU> CKXMenu::m_AllSubMenus;
+CUIntArray CKXColorSelectorCtrl::m_arUserDefColors;
 
 namespace {
 
@@ -60,7 +62,7 @@ namespace {
 //   2. the window map of the window hooks
 //   3. the run-time binding of UpdateLayeredWindow for popup effects
 //   (4. the combo boxes' drop-button width, below)
-//   5. the colour selector's user colours
+//   (5. the colour selector's user colours, above)
 //   (6. the "BinaryData" clipboard format, below)
 //   (7. the colour manager, above)
 //   8. the flat-control manager's maps m_ctrlMap, m_dlgMap, m_threadMap
@@ -75,6 +77,9 @@ struct CKXModuleObjects {
     }};
     CTracked<int> nComboDropWidth{"+ComboDropWidth", "-ComboDropWidth", [] {
         return ::GetSystemMetrics(SM_CXHTHUMB) + 2 * ::GetSystemMetrics(SM_CXEDGE);
+    }};
+    CTracked<BOOL> userColors{"+UserColors", "-UserColors", [] {
+        return CKXColorSelectorCtrl::m_arUserDefColors.GetSize() == 0;
     }};
     CTracked<UINT> cfBinaryData{"+BinaryData", "-BinaryData",
                                 [] { return ::RegisterClipboardFormatA("BinaryData"); }};

@@ -12,12 +12,12 @@
 namespace {
 
 const std::vector<std::string> kAttachSteps = {
-    "+DrawHelpers", "+ComboDropWidth", "+BinaryData", "+ColorManager", "+MenuShellLevel", "+MenuSubMenus",
+    "+DrawHelpers", "+ComboDropWidth", "+UserColors", "+BinaryData", "+ColorManager", "+MenuShellLevel", "+MenuSubMenus",
     "+TaskbarCreated", "AfxInitExtensionModule", "CDynLinkLibrary", "InitResources",
 };
 const std::vector<std::string> kDetachSteps = {
     "AfxTermExtensionModule", "-TaskbarCreated", "-MenuSubMenus", "-MenuShellLevel", "-ColorManager",
-    "-BinaryData", "-ComboDropWidth", "-DrawHelpers",
+    "-BinaryData", "-UserColors", "-ComboDropWidth", "-DrawHelpers",
 };
 
 std::vector<std::string> StepsOf(decltype(&KXGetStartupSteps) pfn) {

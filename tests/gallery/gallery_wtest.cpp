@@ -93,6 +93,10 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
              "property-grid-view.png",
              "property-grid.png",
              "property-grid-list.png",
+             "colours.png",
+             "colours-popup.png",
+             "colours-dialog-standard.png",
+             "colours-dialog-custom.png",
          })
         EXPECT_EQ(pictures.count(page), 1u) << page;
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "the folder holds files other than pictures";
