@@ -1,5 +1,8 @@
 #include "propgrid/property_grid_item_color.h"
 
+#include "colour/color_popup.h"
+#include "colour/color_selection.h"
+
 #include "propgrid/property_grid_bound.h"
 #include "propgrid/property_grid_view.h"
 #include "propgrid/typed_value_text.h"
@@ -8,7 +11,36 @@
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CKXPropertyGridItemColor, CKXPropertyGridItem)
+IMPLEMENT_DYNAMIC(CKXPropertyGridItemColorPopup, CKXPropertyGridItemColor)
 IMPLEMENT_DYNAMIC(CKXPropertyGridItemFont, CKXPropertyGridItem)
+
+// The colour popup of a colour-popup item: it listens to itself and tells
+// the item it was opened for about the colour chosen.
+class CKXPropertyGridColorPopup : public CKXColorPopup {
+public:
+    explicit CKXPropertyGridColorPopup(CKXPropertyGridItemColorPopup* pItem) : CKXColorPopup(TRUE, 0), m_pItem(pItem) {}
+    // The item goes first: the popup closes without telling it.
+    void ForgetItem() { m_pItem = nullptr; }
+
+protected:
+    LRESULT OnSelEndOK(WPARAM wParam, LPARAM) {
+        if (m_pItem != nullptr) {
+            CKXPropertyGridItemColorPopup* pItem = m_pItem;
+            pItem->OnValueChanged(CKXPropertyGridItemColorPopup::RGBToString(static_cast<COLORREF>(wParam)));
+        }
+        return 0;
+    }
+    void PostNcDestroy() override {
+        if (m_pItem != nullptr) m_pItem->m_pPopup = nullptr;
+        CKXColorPopup::PostNcDestroy();
+    }
+    CKXPropertyGridItemColorPopup* m_pItem;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CKXPropertyGridColorPopup, CKXColorPopup)
+    ON_MESSAGE(KXCPN_SELENDOK, OnSelEndOK)
+END_MESSAGE_MAP()
 
 // --- colour ------------------------------------------------------------------------
 
@@ -64,6 +96,60 @@ void CKXPropertyGridItemColor::OnInplaceButtonDown() {
     if (dlg.DoModal() != IDOK) return;
     OnValueChanged(RGBToString(dlg.GetColor()));
     if (CKXPropertyGridView* pView = GetLiveView()) pView->Invalidate(FALSE);
+}
+
+// --- colour popup -------------------------------------------------------------------
+
+CKXPropertyGridItemColorPopup::CKXPropertyGridItemColorPopup(LPCTSTR lpszCaption, COLORREF clr, COLORREF* pBindColor)
+    : CKXPropertyGridItemColor(lpszCaption, clr, pBindColor) {
+    m_nFlags = KX_ITEM_EDIT | KX_ITEM_LIST_BUTTON;
+    SetColor(clr);
+}
+
+CKXPropertyGridItemColorPopup::CKXPropertyGridItemColorPopup(UINT nID, COLORREF clr, COLORREF* pBindColor)
+    : CKXPropertyGridItemColor(nID, clr, pBindColor) {
+    m_nFlags = KX_ITEM_EDIT | KX_ITEM_LIST_BUTTON;
+    SetColor(clr);
+}
+
+CKXPropertyGridItemColorPopup::~CKXPropertyGridItemColorPopup() {
+    if (m_pPopup == nullptr) return;
+    CKXPropertyGridColorPopup* pPopup = m_pPopup;
+    m_pPopup = nullptr;
+    pPopup->ForgetItem();
+    if (pPopup->GetSafeHwnd() != nullptr) pPopup->DestroyWindow();  // deletes itself
+}
+
+CKXColorPopup* CKXPropertyGridItemColorPopup::GetPopup() const { return m_pPopup; }
+
+CString CKXPropertyGridItemColorPopup::RGBToString(COLORREF clr) { return KXColorToHexString(clr); }
+
+COLORREF CKXPropertyGridItemColorPopup::StringToRGB(LPCTSTR lpszText) { return KXHexStringToColor(lpszText); }
+
+void CKXPropertyGridItemColorPopup::SetColor(COLORREF clr) {
+    m_clrValue = clr;
+    CKXPropertyGridItem::SetValue(RGBToString(m_clrValue));
+}
+
+void CKXPropertyGridItemColorPopup::SetValue(LPCTSTR lpszValue) { SetColor(StringToRGB(lpszValue)); }
+
+void CKXPropertyGridItemColorPopup::OnInplaceButtonDown() {
+    if (NotifyOwner(KX_PGN_INPLACEBUTTONDOWN, reinterpret_cast<LPARAM>(this)) == 1) return;
+    CKXPropertyGridView* pView = GetLiveView();
+    if (pView == nullptr || m_pPopup != nullptr) return;
+    // Under the row, its right 158 pixels.
+    CRect rc = GetItemRect();
+    pView->ClientToScreen(&rc);
+    rc.left = rc.right - 158;
+    m_pPopup = new CKXPropertyGridColorPopup(this);
+    if (!m_pPopup->Create(rc, pView, 102, m_clrValue, m_clrValue)) {
+        delete m_pPopup;
+        m_pPopup = nullptr;
+        return;
+    }
+    m_pPopup->SetOwner(pView);
+    m_pPopup->SetFocus();
+    m_pPopup->AddListener(m_pPopup->m_hWnd);
 }
 
 // --- font ----------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "support/dialog_answer.h"
 #include "support/gdi_leak.h"
 #include "support/named_lock.h"
+#include "colour/color_popup.h"
 
 #include <algorithm>
 
@@ -254,6 +255,45 @@ TEST_F(TypedTest, ColourSwatchAndDialogs) {
     pColor->OnInplaceButtonDown();
     EXPECT_EQ(RGB(200, 100, 50), pColor->GetColor());
     EXPECT_EQ(Codes{KX_PGN_INPLACEBUTTONDOWN}, TakeCodes());
+}
+
+TEST_F(TypedTest, ColourPopupDropsUnderTheRowAndReportsTheChoice) {
+    kxtest::CursorLock lock;  // the popup captures the mouse
+    COLORREF clrBound = 0;
+    auto* pItem = AddItem(new CKXPropertyGridItemColorPopup("Fill", RGB(1, 2, 3), &clrBound));
+    EXPECT_EQ("010203", pItem->GetValue());
+    EXPECT_EQ(UINT(KX_ITEM_EDIT | KX_ITEM_LIST_BUTTON), pItem->GetFlags());
+    TypeInto(pItem, "00FF00");
+    EXPECT_EQ(RGB(0, 255, 0), pItem->GetColor());
+    EXPECT_EQ(RGB(1, 2, 3), clrBound);  // only UpdateData writes the variable
+    pItem->UpdateData(TRUE);
+    EXPECT_EQ(RGB(0, 255, 0), clrBound);
+    clrBound = RGB(255, 0, 10);
+    pItem->UpdateData(FALSE);
+    EXPECT_EQ("FF000A", pItem->GetValue());
+
+    pItem->Select();
+    TakeCodes();
+    pItem->OnInplaceButtonDown();
+    CKXColorPopup* pPopup = pItem->GetPopup();
+    ASSERT_NE(nullptr, pPopup);
+    CRect rcRow = pItem->GetItemRect(), rcPopup;
+    View().ClientToScreen(&rcRow);
+    pPopup->GetWindowRect(&rcPopup);
+    EXPECT_EQ(rcRow.right - 158, rcPopup.left);
+    pPopup->EndSelection(1);  // the first cell of the grid: black
+    kxtest::PumpUntilIdle();
+    EXPECT_EQ(nullptr, pItem->GetPopup());
+    EXPECT_EQ(RGB(0, 0, 0), pItem->GetColor());
+    EXPECT_EQ("000000", pItem->GetValue());
+    const Codes codes = TakeCodes();
+    EXPECT_EQ(1, std::count(codes.begin(), codes.end(), WPARAM(KX_PGN_ITEMVALUE_CHANGED)));
+
+    // The item may go while its popup is open.
+    pItem->OnInplaceButtonDown();
+    ASSERT_NE(nullptr, pItem->GetPopup());
+    pItem->Remove();
+    kxtest::PumpUntilIdle();
 }
 
 TEST_F(TypedTest, HotKeyFieldAndMaskedEditCommitWhenLeft) {
