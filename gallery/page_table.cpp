@@ -16,6 +16,7 @@ CGalleryPage* CreateHexEditPage();
 CGalleryPage* CreateFlatTabsPage();
 CGalleryPage* CreateOutBarPage();
 CGalleryPage* CreatePropertyGridViewPage();
+CGalleryPage* CreateDockingPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -31,6 +32,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateFlatTabsPage,
     CreateOutBarPage,
     CreatePropertyGridViewPage,
+    CreateDockingPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

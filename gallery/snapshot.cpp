@@ -193,3 +193,5 @@ BOOL SaveWindowPngWithMenu(CWnd* pWnd, LPCTSTR lpszPath, const std::function<voi
     g_pMenuShot = nullptr;
     return shot.bWritten;
 }
+
+BOOL SaveWindowPngWithPopup(CWnd* pWnd, HWND hPopup, LPCTSTR lpszPath) { return SaveComposite(pWnd, hPopup, lpszPath); }

@@ -11,6 +11,10 @@
 // lpszPath as PNG.  FALSE if the window could not be captured or written.
 BOOL SaveWindowPng(CWnd* pWnd, LPCTSTR lpszPath);
 
+// The same with the pixels of a popup window that lies over it (a
+// floating toolbar, say) where they overlap.
+BOOL SaveWindowPngWithPopup(CWnd* pWnd, HWND hPopup, LPCTSTR lpszPath);
+
 // The same with the popup menu that openMenu tracks (for example by sending
 // a control WM_CONTEXTMENU): openMenu runs the menu's modal loop, the
 // picture is taken from inside it once the popup has painted (the popup's

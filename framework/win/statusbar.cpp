@@ -2,6 +2,7 @@
 
 #include "afxres.h"
 #include "base/bar_layout.h"
+#include "win/dc.h"
 #include "win/frame.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@ BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
     ON_MESSAGE(WM_GETTEXT, OnGetText)
     ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
     ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 namespace {

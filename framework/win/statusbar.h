@@ -65,6 +65,9 @@ protected:
     LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetTextLength(WPARAM, LPARAM);
     void OnSize(UINT nType, int cx, int cy);
+    // The control paints itself.
+    void OnPaint() { Default(); }
+    BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 
     DECLARE_MESSAGE_MAP()
 };

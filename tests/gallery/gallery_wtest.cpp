@@ -91,6 +91,8 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
              "outlook-bar.png",
              "outlook-bar-menu.png",
              "property-grid-view.png",
+             "docking.png",
+             "docking-floating.png",
          })
         EXPECT_EQ(pictures.count(page), 1u) << page;
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "the folder holds files other than pictures";
