@@ -53,7 +53,7 @@ public:
     CDockState(const CDockState&) = delete;
     CDockState& operator=(const CDockState&) = delete;
 
-    static const int kMaxBars = 256;  // records read from a profile at most
+    static constexpr int kMaxBars = 256;  // records read from a profile at most
 
     CPtrArray m_arrBarInfo;  // CControlBarInfo*, owned
     CControlBarInfo* GetBarInfo(int nIndex) const {

@@ -228,7 +228,7 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM) {
 LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam) {
     AFX_SIZEPARENTPARAMS* lpLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
     DWORD dwAlign = m_dwStyle & CBRS_ALIGN_ANY;
-    if (!(GetStyle() & WS_VISIBLE) || dwAlign == 0) return 0;  // a hidden bar takes no space
+    if (!IsVisible() || dwAlign == 0) return 0;  // a hidden bar (or one hidden at idle) takes no space
     CRect avail(lpLayout->rect);
     CSize total(lpLayout->sizeTotal);
     const BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;

@@ -71,6 +71,7 @@ CSize CDockBar::AttachBar(CControlBar* pBar) {
     dwStyle |= (m_dwStyle & CBRS_ALIGN_ANY) | (m_bFloating ? CBRS_FLOATING : 0);
     // Its new parent first: leaving a floating frame may destroy that frame.
     CDockBar* pOldDockBar = pBar->m_pDockBar;
+    if (pOldDockBar != nullptr && pOldDockBar != this) pOldDockBar->RecordPlace(pBar);
     if (pBar->GetParent() != this) pBar->SetParent(this);
     if (pOldDockBar != nullptr && pOldDockBar != this) pOldDockBar->RemoveControlBar(pBar);
     pBar->m_pDockBar = this;
@@ -108,23 +109,26 @@ void CDockBar::DockControlBarInRow(CControlBar* pBar, BOOL bNewRow, int nPos) {
         m_rows.rows.back().push_back(slot);
 }
 
-BOOL CDockBar::RemoveControlBar(CControlBar* pBar) {
-    if (m_rows.Find(pBar) == nullptr) return FALSE;
-    // Where it was, for docking back (and floating again) on a double click.
-    if (CDockContext* pContext = pBar->m_pDockContext; pContext != nullptr && pBar->m_hWnd != nullptr) {
+void CDockBar::RecordPlace(CControlBar* pBar) {
+    // Where it is, for docking back (and floating again) on a double click.
+    CDockContext* pContext = pBar->m_pDockContext;
+    if (pContext == nullptr || pBar->m_hWnd == nullptr || pBar->GetParent() != this) return;
+    if (m_bFloating) {
+        CRect rectFrame;
+        GetParent()->GetWindowRect(&rectFrame);
+        pContext->m_ptMRUFloatPos = rectFrame.TopLeft();
+    } else {
         CRect rect;
         pBar->GetWindowRect(&rect);
-        if (m_bFloating) {
-            CWnd* pFrame = GetParent();
-            CRect rectFrame;
-            pFrame->GetWindowRect(&rectFrame);
-            pContext->m_ptMRUFloatPos = rectFrame.TopLeft();
-        } else {
-            ScreenToClient(&rect);
-            pContext->m_uMRUDockID = static_cast<UINT>(GetDlgCtrlID());
-            pContext->m_rectMRUDockPos = rect;
-        }
+        ScreenToClient(&rect);
+        pContext->m_uMRUDockID = static_cast<UINT>(GetDlgCtrlID());
+        pContext->m_rectMRUDockPos = rect;
     }
+}
+
+BOOL CDockBar::RemoveControlBar(CControlBar* pBar) {
+    if (m_rows.Find(pBar) == nullptr) return FALSE;
+    RecordPlace(pBar);
     m_rows.Remove(pBar);
     if (pBar->m_pDockBar == this) pBar->m_pDockBar = nullptr;
     if (m_bFloating && m_rows.GetCount() == 0 && GetParent() != nullptr) {

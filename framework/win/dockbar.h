@@ -42,6 +42,8 @@ public:
 
 protected:
     BOOL IsHorz() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
+    // Notes in pBar's drag tracker where it sits here now.
+    void RecordPlace(CControlBar* pBar);
     // Makes pBar this bar's child, turned to its edge; returns its size
     // along and across the edge.
     CSize AttachBar(CControlBar* pBar);

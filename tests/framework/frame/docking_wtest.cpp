@@ -16,7 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+
+void PrintTo(const CRect& r, std::ostream* os) {
+    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
 
 namespace docking_test {
 
@@ -32,7 +37,7 @@ class CDockFrame : public CFrameWnd {
 public:
     BOOL Make(int nBars = 2, int x = 60, int y = 60) {
         if (!Create(nullptr, "Dock Test", WS_OVERLAPPEDWINDOW, CRect(x, y, x + 520, y + 400))) return FALSE;
-        if (!m_wndView.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this,
+        if (!m_wndView.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this,
                               AFX_IDW_PANE_FIRST))
             return FALSE;
         const UINT indicators[] = {ID_SEPARATOR};
@@ -132,13 +137,13 @@ TEST(Docking, DragFloatsTheBarAndDoubleClickDocksItBack) {
     ASSERT_TRUE(pFrame->Make());
     CToolBar& bar = pFrame->m_wndTools;
     const CRect rcDocked = pFrame->Client(&bar);
-    CRect rcBarScreen;
-    bar.GetWindowRect(&rcBarScreen);
 
     // Press on the gripper (left of the client area), drag to the middle of the view, release.
     CRect rcClient;
     bar.GetClientRect(&rcClient);
     const CPoint ptGrip(-4, rcClient.Height() / 2);
+    CPoint ptDrop = ptGrip + CSize(120, 150);
+    bar.ClientToScreen(&ptDrop);
     kxtest::MessageRecorder rec;
     rec.Watch(bar.m_hWnd, "bar", {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_CAPTURECHANGED});
     kxtest::PostMouseDown(bar.m_hWnd, ptGrip);
@@ -165,7 +170,7 @@ TEST(Docking, DragFloatsTheBarAndDoubleClickDocksItBack) {
     // The floating frame went where the outline was: moved by the drag.
     CRect rcMini;
     pMini->GetWindowRect(&rcMini);
-    EXPECT_TRUE(rcMini.PtInRect(CPoint(rcBarScreen.left - 4 + 120, rcBarScreen.top + rcClient.Height() / 2 + 150)));
+    EXPECT_TRUE(rcMini.PtInRect(ptDrop)) << ptDrop.x << "," << ptDrop.y;
     // No gripper while floating: the buttons start at the bar's left.
     CRect rcBarWnd, rcBarClient;
     bar.GetWindowRect(&rcBarWnd);
