@@ -12,6 +12,7 @@
 #include "win/ctl_bitmapbutton.h"
 #include "base/dock_state.h"
 #include "win/ctlbar.h"
+#include "win/dlgbar.h"
 #include "win/dockbar.h"
 #include "win/dockcont.h"
 #include "win/minifrm.h"

@@ -82,9 +82,9 @@ int CStatusBar::TextWidth(LPCTSTR lpsz) const {
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount) {
     ASSERT(nIDCount >= 0 && (nIDCount == 0 || lpIDArray != nullptr));
     if (m_hWnd == nullptr || nIDCount < 0 || (nIDCount > 0 && lpIDArray == nullptr)) return FALSE;
-    std::vector<Pane> panes(static_cast<size_t>(nIDCount));
+    std::vector<AFX_STATUSPANE> panes(static_cast<size_t>(nIDCount));
     for (int i = 0; i < nIDCount; ++i) {
-        Pane& pane = panes[static_cast<size_t>(i)];
+        AFX_STATUSPANE& pane = panes[static_cast<size_t>(i)];
         pane.nID = lpIDArray[i];
         if (pane.nID != ID_SEPARATOR) {
             if (!pane.strText.LoadString(pane.nID)) {
@@ -122,7 +122,7 @@ CString CStatusBar::GetPaneText(int nIndex) const {
 
 BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate) {
     if (!IsIndex(nIndex)) return FALSE;
-    Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    AFX_STATUSPANE& pane = m_panes[static_cast<size_t>(nIndex)];
     CString text = lpszNewText != nullptr ? lpszNewText : "";
     if (pane.strText == text) return TRUE;
     pane.strText = text;
@@ -131,7 +131,7 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate) {
 }
 
 void CStatusBar::ShowPaneText(int nIndex) {
-    const Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    const AFX_STATUSPANE& pane = m_panes[static_cast<size_t>(nIndex)];
     // A disabled indicator shows nothing.
     LPCTSTR lpsz = (pane.nStyle & SBPS_DISABLED) ? "" : static_cast<LPCTSTR>(pane.strText);
     UINT nType = pane.nStyle & (SBPS_NOBORDERS | SBPS_POPOUT | SBPS_OWNERDRAW);
@@ -142,7 +142,7 @@ void CStatusBar::GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) 
     nID = nStyle = 0;
     cxWidth = 0;
     if (!IsIndex(nIndex)) return;
-    const Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    const AFX_STATUSPANE& pane = m_panes[static_cast<size_t>(nIndex)];
     nID = pane.nID;
     nStyle = pane.nStyle;
     cxWidth = pane.cxText;
@@ -150,7 +150,7 @@ void CStatusBar::GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) 
 
 void CStatusBar::SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth) {
     if (!IsIndex(nIndex)) return;
-    Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    AFX_STATUSPANE& pane = m_panes[static_cast<size_t>(nIndex)];
     pane.nID = nID;
     pane.nStyle = nStyle;
     pane.cxText = std::max(0, cxWidth);

@@ -17,6 +17,19 @@
 #define SBPS_DISABLED 0x04000000
 #define SBPS_STRETCH 0x08000000  // takes the width the others leave
 
+// Pane state flags (AFX_STATUSPANE::nFlags).
+#define SBPF_UPDATE 0x0001  // the control still has to be told of a change
+
+// One pane: the record classes derived from CStatusBar may reach into;
+// fields and order are fixed.
+struct AFX_STATUSPANE {
+    UINT nID = 0;             // indicator; 0 (ID_SEPARATOR) for the prompt pane
+    int cxText = 0;           // width of the text area in pixels
+    UINT nStyle = SBPS_NORMAL;  // SBPS_*
+    UINT nFlags = 0;          // SBPF_*
+    CString strText;
+};
+
 class CStatusBar : public CControlBar {
     DECLARE_DYNAMIC(CStatusBar)
 public:
@@ -47,13 +60,11 @@ public:
     void OnUpdateCmdUIOutsideFrame(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
-    struct Pane {
-        UINT nID = 0;
-        UINT nStyle = SBPS_NORMAL;
-        int cxText = 0;
-        CString strText;
-    };
-    std::vector<Pane> m_panes;
+    std::vector<AFX_STATUSPANE> m_panes;
+    // The pane record itself (no range check: the caller passes a valid index).
+    AFX_STATUSPANE* _GetPanePtr(int nIndex) const {
+        return const_cast<AFX_STATUSPANE*>(m_panes.data()) + nIndex;
+    }
 
     bool IsIndex(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
     // Gives the control its parts' edges (after a size change) and texts.

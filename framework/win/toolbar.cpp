@@ -190,7 +190,15 @@ void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage) {
 }
 
 void CToolBar::SetHeight(int cyHeight) {
-    m_cyTopBorder = m_cyBottomBorder = std::max(0, (cyHeight - static_cast<int>(m_sizeButton.cy)) / 2);
+    // The whole bar is cyHeight high: border lines, then space around the
+    // buttons, the odd pixel on top.
+    const AFX_BARDATA& data = AfxGetBarData();
+    if (m_dwStyle & CBRS_BORDER_TOP) cyHeight -= data.cyBorder2;
+    if (m_dwStyle & CBRS_BORDER_BOTTOM) cyHeight -= data.cyBorder2;
+    const int cySpace = std::max(0, cyHeight - static_cast<int>(m_sizeButton.cy));
+    m_cyBottomBorder = cySpace / 2;
+    m_cyTopBorder = cySpace - m_cyBottomBorder;
+    if (GetSafeHwnd() != nullptr) SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 int CToolBar::GetCount() const {

@@ -67,11 +67,20 @@ public:
         return rect;
     }
     CDockBar* Dock(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
+    void OnExit() { ++m_nExit; }
+    void OnUpdateExit(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+    int m_nExit = 0;
 
     CWnd m_wndView;
     CStatusBar m_wndStatus;
     CToolBar m_wndTools, m_wndMore;
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(CDockFrame, CFrameWnd)
+    ON_COMMAND(ID_APP_EXIT, OnExit)
+    ON_UPDATE_COMMAND_UI(ID_APP_EXIT, OnUpdateExit)
+END_MESSAGE_MAP()
 
 TEST(Docking, ToolbarDocksToEachEdgeAndTheViewTakesTheRest) {
     kxtest::CursorLock lock;  // shows windows
@@ -259,6 +268,68 @@ TEST(Docking, DragToAnEdgeDocksThereUnlessControlIsHeld) {
     kxtest::PumpUntilIdle();
     EXPECT_EQ(rcBefore, pFrame->Client(&bar));
     EXPECT_EQ(nullptr, ::GetCapture());
+    pFrame->DestroyWindow();
+    kxtest::PumpUntilIdle();
+}
+
+TEST(Docking, TipsAndCommandsReachTheFrameFromDockedAndFloatingBars) {
+    kxtest::CursorLock lock;
+    CDockApp app;
+    CDockFrame* pFrame = new CDockFrame;
+    ASSERT_TRUE(pFrame->Make());
+    CToolBar& bar = pFrame->m_wndTools;
+    for (bool bFloating : {false, true}) {
+        if (bFloating) pFrame->FloatControlBar(&bar, CPoint(200, 200));
+        ASSERT_EQ(bFloating, bar.IsFloating() != FALSE);
+        // What the bar's tip control asks: the text after the "\n" of the command's string.
+        TOOLTIPTEXTA ttt = {};
+        ttt.hdr.hwndFrom = reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS));
+        ttt.hdr.idFrom = ID_TEST_CMD;
+        ttt.hdr.code = TTN_NEEDTEXTA;
+        bar.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&ttt));
+        EXPECT_STREQ("Test command", ttt.lpszText);
+        // Wherever the bar is, the frame's routing updates its buttons: no
+        // handler for ID_TEST_CMD here, one for ID_APP_EXIT.
+        // (as the application's idle time does: the frame, then its descendants)
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        EXPECT_FALSE(bar.GetToolBarCtrl().IsButtonEnabled(ID_TEST_CMD));
+        EXPECT_TRUE(bar.GetToolBarCtrl().IsButtonEnabled(ID_APP_EXIT));
+        // A command from the bar's parent (dock bar or floating frame's) reaches the frame.
+        bar.GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(ID_APP_EXIT, BN_CLICKED),
+                                     reinterpret_cast<LPARAM>(bar.m_hWnd));
+        EXPECT_EQ(bFloating ? 2 : 1, pFrame->m_nExit);
+    }
+    pFrame->DestroyWindow();
+    kxtest::PumpUntilIdle();
+}
+
+TEST(Docking, DialogBarTakesItsTemplatesSizeAndDocksLikeAnyBar) {
+    kxtest::CursorLock lock;
+    CDockApp app;
+    CDockFrame* pFrame = new CDockFrame;
+    ASSERT_TRUE(pFrame->Make());
+    CDialogBar bar;
+    EXPECT_FALSE(bar.Create(pFrame, 4321, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_DIALOGBAR));  // no template
+    ASSERT_TRUE(bar.Create(pFrame, IDD_TESTFORM, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_DIALOGBAR));
+    pFrame->RecalcLayout();
+    CRect rcTemplate;
+    bar.GetWindowRect(&rcTemplate);
+    ASSERT_GT(bar.m_sizeDefault.cy, 0);
+    // Below the docked toolbars, the template's height, the frame's width; the view below it.
+    const CRect rcTop = pFrame->Client(pFrame->Dock(AFX_IDW_DOCKBAR_TOP));
+    CRect client;
+    pFrame->GetClientRect(&client);
+    EXPECT_EQ(CRect(0, rcTop.bottom, client.right, rcTop.bottom + bar.m_sizeDefault.cy), pFrame->Client(&bar));
+    EXPECT_EQ(rcTop.bottom + bar.m_sizeDefault.cy, pFrame->Client(&pFrame->m_wndView).top);
+    // Its controls' commands reach the frame.
+    bar.SendMessage(WM_COMMAND, MAKEWPARAM(ID_APP_EXIT, BN_CLICKED), 0);
+    EXPECT_EQ(1, pFrame->m_nExit);
+    // Docked on the left it keeps the template's size.
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
+    EXPECT_EQ(bar.m_sizeDefault, pFrame->Client(&bar).Size());
+    EXPECT_EQ(bar.m_sizeDefault.cx, pFrame->Client(&pFrame->m_wndView).left);
     pFrame->DestroyWindow();
     kxtest::PumpUntilIdle();
 }
