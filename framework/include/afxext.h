@@ -16,5 +16,6 @@
 #include "win/dockbar.h"
 #include "win/dockcont.h"
 #include "win/minifrm.h"
+#include "win/rebar.h"
 #include "win/statusbar.h"
 #include "win/toolbar.h"

@@ -334,6 +334,35 @@ TEST(Docking, DialogBarTakesItsTemplatesSizeAndDocksLikeAnyBar) {
     kxtest::PumpUntilIdle();
 }
 
+TEST(Docking, ReBarHoldsAToolbarInABandAlongTheTop) {
+    kxtest::CursorLock lock;
+    CDockApp app;
+    CDockFrame* pFrame = new CDockFrame;
+    ASSERT_TRUE(pFrame->Make(1));
+    CReBar rebar;
+    ASSERT_TRUE(rebar.Create(pFrame));
+    CToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(pFrame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER));
+    bar.SetButtons(kButtons, 5);
+    ASSERT_TRUE(rebar.AddBar(&bar, "Band"));
+    EXPECT_EQ(1, rebar.GetCount());
+    EXPECT_EQ(&rebar, bar.GetParent());
+    EXPECT_EQ(0u, bar.GetBarStyle() & (CBRS_GRIPPER | CBRS_BORDER_ANY));  // the band has them
+    pFrame->RecalcLayout();
+    // Under the docked toolbar, as high as its rows; the view below.
+    const CRect rcTop = pFrame->Client(pFrame->Dock(AFX_IDW_DOCKBAR_TOP));
+    const CRect rcReBar = pFrame->Client(&rebar);
+    EXPECT_EQ(rcTop.bottom, rcReBar.top);
+    EXPECT_GE(rcReBar.Height(), pFrame->Client(&bar).Height());
+    EXPECT_EQ(static_cast<int>(rebar.GetReBarCtrl().GetBarHeight()), rcReBar.Height());
+    EXPECT_EQ(rcReBar.bottom, pFrame->Client(&pFrame->m_wndView).top);
+    // Commands of the band's toolbar still reach the frame.
+    rebar.SendMessage(WM_COMMAND, MAKEWPARAM(ID_APP_EXIT, BN_CLICKED), reinterpret_cast<LPARAM>(bar.m_hWnd));
+    EXPECT_EQ(1, pFrame->m_nExit);
+    pFrame->DestroyWindow();
+    kxtest::PumpUntilIdle();
+}
+
 // What the platform's registry tool prints for a key.
 std::string RegQuery(const std::string& key) {
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
