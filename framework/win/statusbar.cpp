@@ -10,6 +10,7 @@
 #include <memory>
 
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
+IMPLEMENT_DYNAMIC(CStatusBarCtrl, CWnd)
 
 BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
     ON_MESSAGE(WM_SETTEXT, OnSetText)
@@ -62,8 +63,10 @@ BOOL CStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UI
     if (pParentWnd == nullptr || pParentWnd->GetSafeHwnd() == nullptr) return FALSE;
     m_dwStyle = dwStyle & CBRS_ALL;
     // The bar places itself: the control must not move or size itself.
-    const DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER |
-                             CCS_NORESIZE;
+    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER |
+                       CCS_NORESIZE;
+    // In a frame the user can size, the bar has the grip to size it by.
+    if ((pParentWnd->GetStyle() & WS_THICKFRAME) && !(pParentWnd->GetStyle() & WS_CHILD)) dwWndStyle |= SBARS_SIZEGRIP;
     return CWnd::Create(STATUSCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID);
 }
 

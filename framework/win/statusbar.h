@@ -6,6 +6,7 @@
 #pragma once
 
 #include "win/ctlbar.h"
+#include "win/statusbar_ctrl.h"
 
 #include <vector>
 
@@ -42,6 +43,10 @@ public:
     // One pane per identifier; FALSE (and no panes) when an indicator
     // other than ID_SEPARATOR has no string.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+
+    CStatusBarCtrl& GetStatusBarCtrl() const {
+        return *reinterpret_cast<CStatusBarCtrl*>(const_cast<CStatusBar*>(this));
+    }
 
     int GetCount() const override { return static_cast<int>(m_panes.size()); }
     int CommandToIndex(UINT nIDFind) const;  // -1 when absent

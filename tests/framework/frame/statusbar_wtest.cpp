@@ -46,6 +46,18 @@ TEST(StatusBarPanes, RecordsAreTheBarsOwnInAFixedLayout) {
     int cx;
     bar.GetPaneInfo(1, nID, nStyle, cx);
     EXPECT_EQ(40, cx);
+
+    // The control itself: a part per pane, the texts shown; no grip in a window that cannot be sized.
+    CStatusBarCtrl& ctrl = bar.GetStatusBarCtrl();
+    EXPECT_EQ(3, ctrl.GetParts(0, nullptr));
+    EXPECT_STREQ("CAPS", ctrl.GetText(1));
+    EXPECT_FALSE(bar.GetStyle() & SBARS_SIZEGRIP);
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Grip", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    CStatusBar gripBar;
+    ASSERT_TRUE(gripBar.Create(pFrame));
+    EXPECT_TRUE(gripBar.GetStyle() & SBARS_SIZEGRIP);
+    pFrame->DestroyWindow();
 }
 
 }  // namespace
