@@ -4,6 +4,7 @@
 // and floats like any bar; its size is the template's.
 #pragma once
 
+#include "afxres.h"
 #include "win/ctlbar.h"
 
 class CDialogBar : public CControlBar {

@@ -3,6 +3,7 @@
 // edge like any bar, whose bands usually hold toolbars.
 #pragma once
 
+#include "afxres.h"
 #include "win/ctlbar.h"
 
 class CReBarCtrl : public CWnd {
