@@ -13,6 +13,8 @@
 
 #include <afxpriv.h>
 
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -161,16 +163,15 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
 
 void CFrameWnd::OnDestroy() {
     // Floating bars' frames go first, while their bars' frame is whole.
+    std::vector<HWND> floating;
     POSITION pos = m_listControlBars.GetHeadPosition();
     while (pos != nullptr) {
         CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
-        if (pBar->IsFloating() && pBar->m_hWnd != nullptr) {
-            if (CFrameWnd* pMini = pBar->GetParentFrame(); pMini != nullptr && pMini != this) {
-                pMini->DestroyWindow();
-                pos = m_listControlBars.GetHeadPosition();  // the bar left the list
-            }
-        }
+        CFrameWnd* pMini = pBar->IsFloating() && pBar->m_hWnd != nullptr ? pBar->GetParentFrame() : nullptr;
+        if (pMini != nullptr && pMini != this) floating.push_back(pMini->m_hWnd);
     }
+    for (HWND hWnd : floating)
+        if (::IsWindow(hWnd)) ::DestroyWindow(hWnd);
     // The menu of a document type is not the frame's to destroy.
     HMENU hMenu = ::GetMenu(m_hWnd);
     if (m_hMenuDefault != nullptr && hMenu != m_hMenuDefault) ::SetMenu(m_hWnd, m_hMenuDefault);
