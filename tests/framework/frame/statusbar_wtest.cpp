@@ -4,6 +4,7 @@
 
 #include <afxext.h>
 
+#include "frame_test_res.h"
 #include "support/host_window.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +31,11 @@ TEST(StatusBarPanes, RecordsAreTheBarsOwnInAFixedLayout) {
     CWnd* pHost = CWnd::FromHandle(host.hwnd());
     CPaneBar bar;
     ASSERT_TRUE(bar.Create(pHost));
-    const UINT ids[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
+    const UINT ids[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_TEST_CMD};  // indicators with strings
     ASSERT_TRUE(bar.SetIndicators(ids, 3));
-    bar.SetPaneInfo(2, ID_INDICATOR_NUM, SBPS_POPOUT, 77);
+    bar.SetPaneInfo(2, ID_TEST_CMD, SBPS_POPOUT, 77);
     bar.SetPaneText(1, "CAPS");
-    EXPECT_EQ(static_cast<UINT>(ID_INDICATOR_NUM), bar.Pane(2)->nID);
+    EXPECT_EQ(static_cast<UINT>(ID_TEST_CMD), bar.Pane(2)->nID);
     EXPECT_EQ(77, bar.Pane(2)->cxText);
     EXPECT_EQ(static_cast<UINT>(SBPS_POPOUT), bar.Pane(2)->nStyle);
     EXPECT_STREQ("CAPS", bar.Pane(1)->strText);
