@@ -68,9 +68,9 @@ CSize AfxToolBarLayoutSize(const AFX_TBLAYOUTBUTTON* pButtons, int nCount) {
         if (IsHidden(b)) continue;
         const bool bWrap = (b.fsState & kAfxTbWrap) != 0;
         if (bWrap && IsSeparator(b)) {
-            // The separator is the line between rows.
+            // The separator is the line between rows, two thirds of its width high.
             size.cx = std::max(size.cx, static_cast<LONG>(x));
-            size.cy += cyRow + b.size.cx;
+            size.cy += cyRow + b.size.cx * 2 / 3;
             x = cyRow = 0;
             continue;
         }

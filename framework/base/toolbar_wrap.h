@@ -26,7 +26,8 @@ int AfxWrapToolBar(AFX_TBLAYOUTBUTTON* pButtons, int nCount, int cxAvail);
 
 // The size of the wrapped buttons: the widest row and the rows' heights
 // added up.  A separator that ends a row lies across the bar and adds its
-// width (the control draws it as a line between the rows) to the height.
+// width, two thirds of it, to the height (the control draws it as a line
+// between the rows).
 CSize AfxToolBarLayoutSize(const AFX_TBLAYOUTBUTTON* pButtons, int nCount);
 
 // Wraps for a bar whose outside length is nLength along bHorz (width when

@@ -136,7 +136,7 @@ TEST(ToolBarWrap, RowsBreakAtSeparatorsAndColumnsWrapEveryButton) {
     EXPECT_EQ(2, AfxWrapToolBar(bar, n, 100));
     EXPECT_TRUE(bar[2].fsState & kAfxTbWrap);
     EXPECT_FALSE(bar[4].fsState & kAfxTbWrap);
-    EXPECT_EQ(CSize(69, 22 + 8 + 22), AfxToolBarLayoutSize(bar, n));
+    EXPECT_EQ(CSize(69, 22 + 5 + 22), AfxToolBarLayoutSize(bar, n));  // 2/3 of the separator
 
     // No separator in reach: the break goes before the button that overflows.
     EXPECT_EQ(3, AfxWrapToolBar(bar, n, 50));
@@ -145,7 +145,7 @@ TEST(ToolBarWrap, RowsBreakAtSeparatorsAndColumnsWrapEveryButton) {
 
     // One column; wrap states of an earlier layout do not survive.
     EXPECT_EQ(5, AfxWrapToolBar(bar, n, 0));
-    EXPECT_EQ(CSize(23, 5 * 22 + 8), AfxToolBarLayoutSize(bar, n));
+    EXPECT_EQ(CSize(23, 5 * 22 + 5), AfxToolBarLayoutSize(bar, n));
     AfxWrapToolBar(bar, n, 32767);
     for (const AFX_TBLAYOUTBUTTON& b : bar) EXPECT_FALSE(b.fsState & kAfxTbWrap);
 
