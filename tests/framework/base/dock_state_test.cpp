@@ -61,8 +61,9 @@ TEST(DockState, RecordsReadBackAsWritten) {
     EXPECT_EQ(69, p->m_nMRUWidth);
 
     // Saving fewer bars later: the count says how many records there are.
+    auto* pKept = new CControlBarInfo(*p);
     loaded.Clear();
-    loaded.Add(new CControlBarInfo(*p));
+    loaded.Add(pKept);
     loaded.SaveState(store, "Main");
     CDockState fewer;
     fewer.LoadState(store, "Main");
