@@ -7,6 +7,8 @@
 
 #include <afxext.h>
 
+#include <algorithm>
+
 namespace {
 
 const UINT kFileButtons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_FILE_PRINT};
@@ -124,6 +126,11 @@ protected:
         m_frame.DestroyWindow();
         CGalleryPage::OnDestroy();
     }
+    void OnSize(UINT nType, int cx, int cy) {
+        CGalleryPage::OnSize(nType, cx, cy);
+        // The small frame takes the page's width and most of its height.
+        if (m_frame.m_hWnd != nullptr) m_frame.MoveWindow(10, 10, std::max(cx - 20, 0), std::max(cy / 2 + 80, 0));
+    }
 
     CDemoFrame m_frame;
     DECLARE_MESSAGE_MAP()
@@ -132,6 +139,7 @@ protected:
 BEGIN_MESSAGE_MAP(CDockingPage, CGalleryPage)
     ON_WM_SHOWWINDOW()
     ON_WM_DESTROY()
+    ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 }  // namespace
