@@ -1,6 +1,7 @@
 // A frame's costs: painting its status bar (panes of text) against one
 // BitBlt of the same area, and laying out its bars and view (RecalcLayout)
 // against moving the view alone.
+#include "frame_timing.h"
 #include "offscreen_pair.h"
 
 #include <afxext.h>
@@ -41,20 +42,11 @@ int main() {
     const double paint = kxbench::TimePerCall([&] {
         statusBar.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pair.target.GetSafeHdc()), PRF_CLIENT);
     });
-    // Layout: every bar asked for its edge, the view moved (a size that
-    // changes each time, so that nothing is skipped as unchanged).
-    int n = 0;
-    const double layout = kxbench::TimePerCall([&] {
-        pFrame->SetWindowPos(nullptr, 0, 0, 800 + (++n & 1), 600, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    });
-    const double move = kxbench::TimePerCall([&] {
-        view.SetWindowPos(nullptr, 0, 0, 400 + (++n & 1), 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    });
 
     char name[80];
     std::snprintf(name, sizeof name, "status bar paint %dx%d, 3 panes", rcStatus.Width(), rcStatus.Height());
     kxbench::Report(name, paint, blit, "one BitBlt");
-    kxbench::Report("frame resize with toolbar, status bar and view", layout, move, "moving the view alone");
+    kxbench::ReportFrameLayout(pFrame, &view, "frame resize with toolbar, status bar and view");
     toolBar.DestroyWindow();
     statusBar.DestroyWindow();
     view.DestroyWindow();

@@ -152,13 +152,20 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_hMenuDefault = ::GetMenu(m_hWnd);
     LoadAccelTable(MAKEINTRESOURCEA(IDR_GALLERY));
     // Back and forward through the pages, with the common controls' history images.
-    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS)) return -1;
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
+                               WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_SIZE_DYNAMIC))
+        return -1;
     m_wndToolBar.SendMessage(TB_LOADIMAGES, IDB_HIST_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
     m_wndToolBar.SetButtons(kButtons, sizeof kButtons / sizeof kButtons[0]);
     m_wndToolBar.SetSizes(CSize(23, 22), CSize(16, 16));
+    m_wndToolBar.SetWindowText("Pages");
     if (!m_wndStatusBar.Create(this) ||
         !m_wndStatusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
         return -1;
+    // The page toolbar docks to any edge of the gallery, or floats.
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar);
     RecalcLayout();  // the bars came after the frame's first layout
     return 0;
 }

@@ -18,6 +18,7 @@ CGalleryPage* CreateOutBarPage();
 CGalleryPage* CreatePropertyGridViewPage();
 CGalleryPage* CreatePropertyGridPage();
 CGalleryPage* CreateColoursPage();
+CGalleryPage* CreateDockingPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -35,6 +36,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreatePropertyGridViewPage,
     CreatePropertyGridPage,
     CreateColoursPage,
+    CreateDockingPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

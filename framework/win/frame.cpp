@@ -7,10 +7,13 @@
 #include "win/ctlbar.h"
 #include "win/doc.h"
 #include "win/menu.h"
+#include "win/minifrm.h"
 #include "win/view.h"
 #include "win/winapp.h"
 
 #include <afxpriv.h>
+
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -24,6 +27,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SETFOCUS()
     ON_WM_ACTIVATE()
     ON_WM_ERASEBKGND()
+    ON_WM_SYSCOLORCHANGE()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
     ON_WM_ENTERIDLE()
@@ -40,7 +44,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
-CFrameWnd::CFrameWnd() = default;
+CFrameWnd::CFrameWnd() : m_pFloatingFrameClass(RUNTIME_CLASS(CMiniDockFrameWnd)) {}
 
 // The menu the frame was loaded with goes with its window (OnDestroy puts
 // it back in place); accelerator tables from resources need no freeing.
@@ -158,6 +162,16 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
 }
 
 void CFrameWnd::OnDestroy() {
+    // Floating bars' frames go first, while their bars' frame is whole.
+    std::vector<HWND> floating;
+    POSITION pos = m_listControlBars.GetHeadPosition();
+    while (pos != nullptr) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        CFrameWnd* pMini = pBar->IsFloating() && pBar->m_hWnd != nullptr ? pBar->GetParentFrame() : nullptr;
+        if (pMini != nullptr && pMini != this) floating.push_back(pMini->m_hWnd);
+    }
+    for (HWND hWnd : floating)
+        if (::IsWindow(hWnd)) ::DestroyWindow(hWnd);
     // The menu of a document type is not the frame's to destroy.
     HMENU hMenu = ::GetMenu(m_hWnd);
     if (m_hMenuDefault != nullptr && hMenu != m_hMenuDefault) ::SetMenu(m_hWnd, m_hMenuDefault);
@@ -324,7 +338,7 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu) {
 BOOL CFrameWnd::OnBarCheck(UINT nID) {
     CControlBar* pBar = GetControlBar(nID);
     if (pBar == nullptr) return FALSE;
-    ShowControlBar(pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE);
+    ShowControlBar(pBar, !pBar->IsVisible(), FALSE);
     return TRUE;
 }
 
@@ -334,7 +348,7 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI) {
         pCmdUI->ContinueRouting();
         return;
     }
-    pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
+    pCmdUI->SetCheck(pBar->IsVisible());
 }
 
 void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI) {
@@ -346,6 +360,12 @@ void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI) {
 
 CControlBar* CFrameWnd::GetControlBar(UINT nID) {
     if (nID == 0) return nullptr;
+    // Docked and floating bars are no longer the frame's children.
+    POSITION pos = m_listControlBars.GetHeadPosition();
+    while (pos != nullptr) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->m_hWnd != nullptr && static_cast<UINT>(pBar->GetDlgCtrlID()) == nID) return pBar;
+    }
     CWnd* pWnd = CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(nID)));
     return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CControlBar)) ? static_cast<CControlBar*>(pWnd) : nullptr;
 }
@@ -353,13 +373,18 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID) {
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay) {
     ASSERT(pBar != nullptr);
     if (pBar == nullptr) return;
-    pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
-                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
-                           (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-    if (bDelay)
-        DelayRecalcLayout();
-    else
-        RecalcLayout();
+    // A floating bar's own frame lays it out (and shows or hides with it).
+    CFrameWnd* pLayoutFrame = pBar->IsFloating() ? pBar->GetParentFrame() : this;
+    if (bDelay) {
+        pBar->DelayShow(bShow);
+        pLayoutFrame->DelayRecalcLayout();
+    } else {
+        pBar->m_nStateFlags &= ~(CControlBar::delayHide | CControlBar::delayShow);
+        pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
+                           SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
+                               (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        pLayoutFrame->RecalcLayout();
+    }
 }
 
 // --- layout ------------------------------------------------------------------------
@@ -379,6 +404,13 @@ void CFrameWnd::OnSize(UINT nType, int cx, int cy) {
     if (nType != SIZE_MINIMIZED) RecalcLayout();
 }
 
+void CFrameWnd::OnSysColorChange() {
+    // The bars' shared colours first, then every bar repaints with them.
+    AfxGetBarData().UpdateSysColors();
+    SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, TRUE);
+    CWnd::OnSysColorChange();
+}
+
 BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC) {
     // With a view covering the client area there is nothing to erase.
     if (m_pViewActive != nullptr) return TRUE;
@@ -393,7 +425,7 @@ LRESULT CFrameWnd::OnSizeParent(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam) {
     if (m_nIdleFlags & idleMenu) {
         m_nIdleFlags &= ~idleMenu;
         OnUpdateFrameMenu(m_hMenuAlt);
@@ -405,6 +437,17 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
     }
     if (m_nIDTracking != m_nIDLastMessage) SetMessageText(m_nIDTracking);
     m_nIdleFlags = 0;
+    // Floating bars are not among the frame's descendants: their frames
+    // get the idle update from here.
+    POSITION pos = m_listControlBars.GetHeadPosition();
+    while (pos != nullptr) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (!pBar->IsFloating() || pBar->m_hWnd == nullptr) continue;
+        CFrameWnd* pMini = pBar->GetParentFrame();
+        if (pMini == nullptr || pMini == this) continue;
+        pMini->SendMessage(WM_IDLEUPDATECMDUI, wParam, lParam);
+        pMini->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, lParam, TRUE, TRUE);
+    }
     return 0;
 }
 

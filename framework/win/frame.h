@@ -10,10 +10,16 @@
 #include "win/cmdtarget.h"
 #include "win/wnd.h"
 
+#include "base/list_types.h"
+#include "win/ctlbar.h"
+
 class CView;
 class CDocument;
 class CDocTemplate;
 class CControlBar;
+class CDockBar;
+class CDockState;
+class CMiniDockFrameWnd;
 
 // Frame styles (in the window style; the low bits of the extended range).
 #define FWS_ADDTOTITLE 0x00008000L  // the document's name goes in the title
@@ -85,6 +91,31 @@ public:
     CControlBar* GetControlBar(UINT nID);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
 
+    // Docking: dock bars along the edges dwDockStyle names (CBRS_ALIGN_*).
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks pBar on dock bar nDockBarID (0: the first edge the bar allows,
+    // in the order top, bottom, left, right), in the row under lpRect
+    // (screen) or in a row of its own.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats pBar in a small frame whose top left corner is at point (screen).
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // The edge (CBRS_ALIGN_*) a bar with outline rect (screen) would dock
+    // to, among those of dwDockStyle; 0 when none.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr);
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    // Where every bar is, in the profile (section lpszProfileName) and back.
+    void SaveBarState(LPCTSTR lpszProfileName) const;
+    void LoadBarState(LPCTSTR lpszProfileName);
+    void GetDockState(CDockState& state) const;
+    void SetDockState(const CDockState& state);
+
+    CPtrList m_listControlBars;  // the bars that dock in this frame
+    CRuntimeClass* m_pFloatingFrameClass;
+    static const DWORD dwDockBarMap[4][2];  // dock bar identifier, edge
+
     // Title
     void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
     CString GetTitle() const { return m_strTitle; }
@@ -128,6 +159,7 @@ protected:
     void OnSetFocus(CWnd* pOldWnd);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     BOOL OnEraseBkgnd(CDC* pDC);
+    void OnSysColorChange();
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     void OnEnterIdle(UINT nWhy, CWnd* pWho);

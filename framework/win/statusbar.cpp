@@ -2,6 +2,7 @@
 
 #include "afxres.h"
 #include "base/bar_layout.h"
+#include "win/dc.h"
 #include "win/frame.h"
 
 #include <algorithm>
@@ -9,12 +10,15 @@
 #include <memory>
 
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
+IMPLEMENT_DYNAMIC(CStatusBarCtrl, CWnd)
 
 BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
     ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_MESSAGE(WM_GETTEXT, OnGetText)
     ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
     ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 namespace {
@@ -59,8 +63,10 @@ BOOL CStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UI
     if (pParentWnd == nullptr || pParentWnd->GetSafeHwnd() == nullptr) return FALSE;
     m_dwStyle = dwStyle & CBRS_ALL;
     // The bar places itself: the control must not move or size itself.
-    const DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER |
-                             CCS_NORESIZE;
+    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER |
+                       CCS_NORESIZE;
+    // In a frame the user can size, the bar has the grip to size it by.
+    if ((pParentWnd->GetStyle() & WS_THICKFRAME) && !(pParentWnd->GetStyle() & WS_CHILD)) dwWndStyle |= SBARS_SIZEGRIP;
     return CWnd::Create(STATUSCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID);
 }
 
@@ -79,9 +85,9 @@ int CStatusBar::TextWidth(LPCTSTR lpsz) const {
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount) {
     ASSERT(nIDCount >= 0 && (nIDCount == 0 || lpIDArray != nullptr));
     if (m_hWnd == nullptr || nIDCount < 0 || (nIDCount > 0 && lpIDArray == nullptr)) return FALSE;
-    std::vector<Pane> panes(static_cast<size_t>(nIDCount));
+    std::vector<AFX_STATUSPANE> panes(static_cast<size_t>(nIDCount));
     for (int i = 0; i < nIDCount; ++i) {
-        Pane& pane = panes[static_cast<size_t>(i)];
+        AFX_STATUSPANE& pane = panes[static_cast<size_t>(i)];
         pane.nID = lpIDArray[i];
         if (pane.nID != ID_SEPARATOR) {
             if (!pane.strText.LoadString(pane.nID)) {
@@ -119,7 +125,7 @@ CString CStatusBar::GetPaneText(int nIndex) const {
 
 BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate) {
     if (!IsIndex(nIndex)) return FALSE;
-    Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    AFX_STATUSPANE& pane = m_panes[static_cast<size_t>(nIndex)];
     CString text = lpszNewText != nullptr ? lpszNewText : "";
     if (pane.strText == text) return TRUE;
     pane.strText = text;
@@ -128,7 +134,7 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate) {
 }
 
 void CStatusBar::ShowPaneText(int nIndex) {
-    const Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    const AFX_STATUSPANE& pane = m_panes[static_cast<size_t>(nIndex)];
     // A disabled indicator shows nothing.
     LPCTSTR lpsz = (pane.nStyle & SBPS_DISABLED) ? "" : static_cast<LPCTSTR>(pane.strText);
     UINT nType = pane.nStyle & (SBPS_NOBORDERS | SBPS_POPOUT | SBPS_OWNERDRAW);
@@ -139,7 +145,7 @@ void CStatusBar::GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) 
     nID = nStyle = 0;
     cxWidth = 0;
     if (!IsIndex(nIndex)) return;
-    const Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    const AFX_STATUSPANE& pane = m_panes[static_cast<size_t>(nIndex)];
     nID = pane.nID;
     nStyle = pane.nStyle;
     cxWidth = pane.cxText;
@@ -147,7 +153,7 @@ void CStatusBar::GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) 
 
 void CStatusBar::SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth) {
     if (!IsIndex(nIndex)) return;
-    Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    AFX_STATUSPANE& pane = m_panes[static_cast<size_t>(nIndex)];
     pane.nID = nID;
     pane.nStyle = nStyle;
     pane.cxText = std::max(0, cxWidth);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "win/ctlbar.h"
+#include "win/statusbar_ctrl.h"
 
 #include <vector>
 
@@ -16,6 +17,19 @@
 #define SBPS_OWNERDRAW 0x1000   // SBT_OWNERDRAW
 #define SBPS_DISABLED 0x04000000
 #define SBPS_STRETCH 0x08000000  // takes the width the others leave
+
+// Pane state flags (AFX_STATUSPANE::nFlags).
+#define SBPF_UPDATE 0x0001  // the control still has to be told of a change
+
+// One pane: the record classes derived from CStatusBar may reach into;
+// fields and order are fixed.
+struct AFX_STATUSPANE {
+    UINT nID = 0;             // indicator; 0 (ID_SEPARATOR) for the prompt pane
+    int cxText = 0;           // width of the text area in pixels
+    UINT nStyle = SBPS_NORMAL;  // SBPS_*
+    UINT nFlags = 0;          // SBPF_*
+    CString strText;
+};
 
 class CStatusBar : public CControlBar {
     DECLARE_DYNAMIC(CStatusBar)
@@ -29,6 +43,10 @@ public:
     // One pane per identifier; FALSE (and no panes) when an indicator
     // other than ID_SEPARATOR has no string.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+
+    CStatusBarCtrl& GetStatusBarCtrl() const {
+        return *reinterpret_cast<CStatusBarCtrl*>(const_cast<CStatusBar*>(this));
+    }
 
     int GetCount() const override { return static_cast<int>(m_panes.size()); }
     int CommandToIndex(UINT nIDFind) const;  // -1 when absent
@@ -47,13 +65,11 @@ public:
     void OnUpdateCmdUIOutsideFrame(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
-    struct Pane {
-        UINT nID = 0;
-        UINT nStyle = SBPS_NORMAL;
-        int cxText = 0;
-        CString strText;
-    };
-    std::vector<Pane> m_panes;
+    std::vector<AFX_STATUSPANE> m_panes;
+    // The pane record itself (no range check: the caller passes a valid index).
+    AFX_STATUSPANE* _GetPanePtr(int nIndex) const {
+        return const_cast<AFX_STATUSPANE*>(m_panes.data()) + nIndex;
+    }
 
     bool IsIndex(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
     // Gives the control its parts' edges (after a size change) and texts.
@@ -65,6 +81,9 @@ protected:
     LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetTextLength(WPARAM, LPARAM);
     void OnSize(UINT nType, int cx, int cy);
+    // The control paints itself.
+    void OnPaint() { Default(); }
+    BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,11 +1,22 @@
 #include "win/toolbar.h"
 
+#include "base/toolbar_wrap.h"
+#include "win/dc.h"
 #include "win/frame.h"
 
 #include <algorithm>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
+
+BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCPAINT()
+    ON_WM_NCHITTEST()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_SYSCOLORCHANGE()
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -101,7 +112,25 @@ BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName) {
     HBITMAP hbm = ::CreateMappedBitmap(hInst, reinterpret_cast<INT_PTR>(lpszResourceName), 0, nullptr, 0);
     if (hbm == nullptr && !IS_INTRESOURCE(lpszResourceName))
         hbm = static_cast<HBITMAP>(::LoadImageA(hInst, lpszResourceName, IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-    return hbm != nullptr && SetBitmap(hbm);
+    if (hbm == nullptr || !SetBitmap(hbm)) return FALSE;
+    m_hInstImageWell = hInst;
+    m_nIDImageWell = IS_INTRESOURCE(lpszResourceName) ? reinterpret_cast<UINT_PTR>(lpszResourceName) : 0;
+    m_strImageWell = IS_INTRESOURCE(lpszResourceName) ? CString() : CString(lpszResourceName);
+    return TRUE;
+}
+
+void CToolBar::OnSysColorChange() {
+    CControlBar::OnSysColorChange();
+    // The greys of the images follow the new system colours.
+    if (m_hInstImageWell == nullptr || m_hbmImageWell == nullptr) return;
+    LPCTSTR lpszName = m_nIDImageWell != 0 ? MAKEINTRESOURCEA(m_nIDImageWell) : static_cast<LPCTSTR>(m_strImageWell);
+    HBITMAP hbm = nullptr;
+    if (m_nIDImageWell != 0)
+        hbm = ::CreateMappedBitmap(m_hInstImageWell, static_cast<INT_PTR>(m_nIDImageWell), 0, nullptr, 0);
+    else
+        hbm = static_cast<HBITMAP>(::LoadImageA(m_hInstImageWell, lpszName, IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+    if (hbm != nullptr) SetBitmap(hbm);
+    Invalidate();
 }
 
 BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell) {
@@ -125,6 +154,7 @@ BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell) {
     if (m_hbmImageWell) ::DeleteObject(m_hbmImageWell);
     m_hbmImageWell = hbmImageWell;
     m_nImages = nImages;
+    m_hInstImageWell = nullptr;  // LoadBitmap sets it again for a resource
     return TRUE;
 }
 
@@ -160,7 +190,15 @@ void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage) {
 }
 
 void CToolBar::SetHeight(int cyHeight) {
-    m_cyTopBorder = m_cyBottomBorder = std::max(0, (cyHeight - static_cast<int>(m_sizeButton.cy)) / 2);
+    // The whole bar is cyHeight high: border lines, then space around the
+    // buttons, the odd pixel on top.
+    const AFX_BARDATA& data = AfxGetBarData();
+    if (m_dwStyle & CBRS_BORDER_TOP) cyHeight -= data.cyBorder2;
+    if (m_dwStyle & CBRS_BORDER_BOTTOM) cyHeight -= data.cyBorder2;
+    const int cySpace = std::max(0, cyHeight - static_cast<int>(m_sizeButton.cy));
+    m_cyBottomBorder = cySpace / 2;
+    m_cyTopBorder = cySpace - m_cyBottomBorder;
+    if (GetSafeHwnd() != nullptr) SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 int CToolBar::GetCount() const {
@@ -251,28 +289,113 @@ BOOL CToolBar::SetButtonText(int nIndex, LPCTSTR lpszText) {
 }
 
 CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-    // The buttons in one row (or column), plus the borders.
-    CSize sizeButtons(0, 0);
-    for (int i = 0, n = GetCount(); i < n; ++i) {
+    const DWORD dwMode = (bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK);
+    return CalcLayout(dwMode | LM_COMMIT);
+}
+
+CSize CToolBar::CalcDynamicLayout(int nLength, DWORD dwMode) { return CalcLayout(dwMode, nLength); }
+
+CSize CToolBar::CalcLayout(DWORD dwMode, int nLength) {
+    const int nCount = GetCount();
+    std::vector<AFX_TBLAYOUTBUTTON> buttons(static_cast<size_t>(nCount));
+    for (int i = 0; i < nCount; ++i) {
+        TBBUTTON b;
+        GetButton(i, &b);
+        AFX_TBLAYOUTBUTTON& lb = buttons[static_cast<size_t>(i)];
+        lb.fsStyle = b.fsStyle;
+        lb.fsState = b.fsState;
+        lb.idCommand = b.idCommand;
         CRect rc;
         GetItemRect(i, &rc);
-        if (bHorz) {
-            sizeButtons.cx += rc.Width();
-            sizeButtons.cy = std::max(sizeButtons.cy, static_cast<LONG>(rc.Height()));
-        } else {
-            sizeButtons.cx = std::max(sizeButtons.cx, static_cast<LONG>(rc.Width()));
-            sizeButtons.cy += rc.Height();
-        }
+        // A separator is as wide as its image index says; a button as the
+        // control made it (text makes it wider).
+        lb.size.cx = (b.fsStyle & TBSTYLE_SEP) ? b.iBitmap : (rc.Width() > 0 ? rc.Width() : m_sizeButton.cx);
+        lb.size.cy = m_sizeButton.cy;
+        if (!(b.fsStyle & TBSTYLE_SEP) && rc.Height() > 0) lb.size.cy = rc.Height();
     }
-    CSize size = CControlBar::CalcFixedLayout(bStretch, bHorz);
-    if (bHorz) {
-        if (!bStretch) size.cx += sizeButtons.cx;
-        size.cy += std::max(sizeButtons.cy, m_sizeButton.cy);
-    } else {
-        size.cx += std::max(sizeButtons.cx, m_sizeButton.cx);
-        if (!bStretch) size.cy += sizeButtons.cy;
+    const bool bVert = (dwMode & LM_VERTDOCK) != 0 || (!(dwMode & (LM_HORZ | LM_HORZDOCK)) && nLength < 0);
+    CRect rectInset(0, 0, 0, 0);
+    CalcInsideRect(rectInset, !bVert);
+    const CSize sizeInset(-rectInset.Width(), -rectInset.Height());
+    AFX_TBLAYOUTBUTTON* p = buttons.data();
+    if (dwMode & LM_HORZDOCK)
+        AfxWrapToolBar(p, nCount, 32767);
+    else if (bVert)
+        AfxWrapToolBar(p, nCount, 0);
+    else if ((dwMode & LM_MRUWIDTH) || nLength < 0)
+        AfxWrapToolBar(p, nCount, m_nMRUWidth);
+    else if (dwMode & LM_LENGTHY)
+        AfxFitToolBar(p, nCount, nLength - sizeInset.cy, false);
+    else
+        AfxFitToolBar(p, nCount, nLength - sizeInset.cx, true);
+    CSize sizeButtons = AfxToolBarLayoutSize(p, nCount);
+
+    if ((dwMode & LM_COMMIT) && GetSafeHwnd() != nullptr) {
+        for (int i = 0; i < nCount; ++i) {
+            TBBUTTON b;
+            GetButton(i, &b);
+            const BYTE fsState = buttons[static_cast<size_t>(i)].fsState;
+            if (b.fsState == fsState) continue;
+            TBBUTTONINFOA info = {};
+            info.cbSize = sizeof info;
+            info.dwMask = TBIF_STATE | TBIF_BYINDEX;
+            info.fsState = fsState;
+            SendMessage(TB_SETBUTTONINFOA, i, reinterpret_cast<LPARAM>(&info));
+        }
+        // What the control made of the rows is the truth (its separators
+        // between rows are its own height).
+        CRect rectAll(0, 0, 0, 0);
+        for (int i = 0; i < nCount; ++i) {
+            CRect rc;
+            GetItemRect(i, &rc);
+            if (!rc.IsRectEmpty()) rectAll.UnionRect(&rectAll, &rc);
+        }
+        if (!rectAll.IsRectEmpty()) sizeButtons = CSize(rectAll.right, rectAll.bottom);
+        if (!(dwMode & (LM_HORZDOCK | LM_VERTDOCK)) && !bVert) m_nMRUWidth = sizeButtons.cx;
+    }
+    CSize size = sizeButtons + sizeInset;
+    if (bVert)
+        size.cx = std::max(size.cx, m_sizeButton.cx + sizeInset.cx);
+    else
+        size.cy = std::max(size.cy, m_sizeButton.cy + sizeInset.cy);
+    if (dwMode & LM_STRETCH) {
+        if (bVert)
+            size.cy = 32767;
+        else
+            size.cx = 32767;
     }
     return size;
+}
+
+INT_PTR CToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const {
+    if (GetSafeHwnd() == nullptr) return -1;
+    POINT pt = point;
+    const int nIndex = static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt)));
+    if (nIndex < 0 || nIndex >= GetCount()) return -1;
+    TBBUTTON b;
+    if (!GetButton(nIndex, &b) || (b.fsStyle & TBSTYLE_SEP) || b.idCommand == 0) return -1;
+    // TB_HITTEST also answers for a point beside the last button.
+    CRect rect;
+    GetItemRect(nIndex, &rect);
+    if (!rect.PtInRect(point)) return -1;
+    const INT_PTR nHit = b.idCommand;
+    if (pTI != nullptr) {
+        pTI->hwnd = m_hWnd;
+        pTI->rect = rect;
+        pTI->uId = static_cast<UINT_PTR>(nHit);
+        pTI->lpszText = LPSTR_TEXTCALLBACKA;
+    }
+    return nHit;
+}
+
+void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) { CalcNcInsideRect(lpncsp); }
+
+void CToolBar::OnNcPaint() { EraseNonClient(); }
+
+LRESULT CToolBar::OnNcHitTest(CPoint) {
+    // Borders and gripper are part of the bar to grab: presses there come
+    // as client messages (with coordinates outside the client area).
+    return HTCLIENT;
 }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {

@@ -67,14 +67,36 @@ public:
     CToolBarCtrl& GetToolBarCtrl() const { return *reinterpret_cast<CToolBarCtrl*>(const_cast<CToolBar*>(this)); }
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    // Docked vertically the buttons stand in one column; floating, they
+    // wrap into rows for the length asked for (or the last width used).
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     void OnUpdateCmdUIOutsideFrame(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) override;
+    // The button under point (client): its command, and its rectangle as
+    // the tool; -1 over a separator or no button.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
 
 protected:
     BOOL GetButton(int nIndex, TBBUTTON* pButton) const;
+    // The bar's size for a layout mode; with LM_COMMIT the buttons take
+    // the rows it makes.
+    CSize CalcLayout(DWORD dwMode, int nLength = -1);
+
+    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    void OnNcPaint();
+    LRESULT OnNcHitTest(CPoint point);
+    void OnPaint() { Default(); }  // the control paints its buttons
+    BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+    void OnSysColorChange();
 
     CSize m_sizeImage{16, 15};
     CSize m_sizeButton{23, 22};
     HBITMAP m_hbmImageWell = nullptr;  // owned
     int m_nImages = 0;                 // images the control has taken from it
+    // Where the image well came from, to map it again to new system colours.
+    HINSTANCE m_hInstImageWell = nullptr;
+    CString m_strImageWell;      // a named resource
+    UINT_PTR m_nIDImageWell = 0; // a numbered one
+
+    DECLARE_MESSAGE_MAP()
 };

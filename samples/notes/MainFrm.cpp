@@ -8,6 +8,7 @@ IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CREATE()
+    ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 static const UINT indicators[] = {
@@ -22,5 +23,23 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         TRACE("Failed to create the status bar\n");
         return -1;
     }
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
+                               WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
+                                   CBRS_SIZE_DYNAMIC) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME)) {
+        TRACE("Failed to create the toolbar\n");
+        return -1;
+    }
+    m_wndToolBar.SetWindowText("Edit");
+    // The toolbar docks to any edge and floats; it comes back where it was.
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar);
+    LoadBarState("Bars");
     return 0;
+}
+
+void CMainFrame::OnClose() {
+    SaveBarState("Bars");
+    CMDIFrameWnd::OnClose();
 }

@@ -1,4 +1,4 @@
-// MainFrm.h : the main frame, with its status bar.
+// MainFrm.h : the main frame, with its docking toolbar and its status bar.
 #pragma once
 
 class CMainFrame : public CMDIFrameWnd {
@@ -8,7 +8,9 @@ public:
 
 protected:
     CStatusBar m_wndStatusBar;
+    CToolBar m_wndToolBar;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnClose();
     DECLARE_MESSAGE_MAP()
 };

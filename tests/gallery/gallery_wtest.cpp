@@ -97,6 +97,8 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
              "colours-popup.png",
              "colours-dialog-standard.png",
              "colours-dialog-custom.png",
+             "docking.png",
+             "docking-floating.png",
          })
         EXPECT_EQ(pictures.count(page), 1u) << page;
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "the folder holds files other than pictures";

@@ -87,4 +87,66 @@ TEST(ToolBar, IdleUpdateFollowsCommandRouting) {
     owner.UnsubclassWindow();
 }
 
+TEST(ToolBar, RowsFollowTheLayoutModeAndHitTestsFindButtons) {
+    kxtest::HostWindow window(600, 400);
+    CWnd* pHost = CWnd::FromHandle(window.hwnd());
+    CToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(pHost, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC));
+    const UINT ids[] = {101, 102, 0, 103, 104, 105};
+    ASSERT_TRUE(bar.SetButtons(ids, 6));
+    bar.SetSizes(CSize(24, 22), CSize(16, 15));
+    CRect rcButton;
+    bar.GetItemRect(0, &rcButton);
+    ASSERT_EQ(24, rcButton.Width());
+
+    // Along a horizontal edge: one row; the gripper and borders come on top.
+    const CSize sizeHorz = bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+    CRect rc3;
+    bar.GetItemRect(3, &rc3);
+    EXPECT_EQ(rcButton.top, rc3.top);
+    EXPECT_GT(sizeHorz.cx, 5 * 24);
+    EXPECT_LT(sizeHorz.cy, 2 * 22);
+    // Along a vertical edge: one column.
+    const CSize sizeVert = bar.CalcDynamicLayout(-1, LM_VERTDOCK | LM_COMMIT);
+    bar.GetItemRect(3, &rc3);
+    EXPECT_EQ(rcButton.left, rc3.left);
+    EXPECT_GT(rc3.top, rcButton.bottom);
+    EXPECT_GT(sizeVert.cy, 5 * 22);
+    EXPECT_LT(sizeVert.cx, 2 * 24);
+    // Floating with room for about three buttons: the row breaks at the separator.
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_FLOATING);
+    const CSize sizeFloat = bar.CalcDynamicLayout(3 * 24 + 4, LM_HORZ | LM_COMMIT);
+    EXPECT_EQ(72, bar.m_nMRUWidth);  // the wider row: the three buttons after the separator
+    EXPECT_LE(sizeFloat.cx, 3 * 24 + 4);
+    bar.GetItemRect(3, &rc3);
+    EXPECT_EQ(rcButton.left, rc3.left);  // the third button starts the second row
+    // The floating width is what the bar comes back with.
+    EXPECT_EQ(sizeFloat, bar.CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH));
+    // A query changes nothing on the bar.
+    bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
+    bar.GetItemRect(3, &rc3);
+    EXPECT_EQ(rcButton.left, rc3.left);
+
+    // Hit tests: a button's command and rectangle; nothing over the separator or past the end.
+    bar.SetBarStyle(bar.GetBarStyle() & ~CBRS_FLOATING);
+    bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    CRect rc1, rcSep;
+    bar.GetItemRect(1, &rc1);
+    bar.GetItemRect(2, &rcSep);
+    EXPECT_EQ(102, bar.OnToolHitTest(rc1.CenterPoint(), &ti));
+    EXPECT_EQ(bar.m_hWnd, ti.hwnd);
+    EXPECT_EQ(102u, ti.uId);
+    EXPECT_EQ(rc1, CRect(ti.rect));
+    EXPECT_EQ(LPSTR_TEXTCALLBACKA, ti.lpszText);
+    EXPECT_EQ(-1, bar.OnToolHitTest(rcSep.CenterPoint(), nullptr));
+    EXPECT_EQ(-1, bar.OnToolHitTest(CPoint(-4, 5), nullptr));  // the gripper
+    EXPECT_EQ(-1, bar.OnToolHitTest(CPoint(590, 5), nullptr));
+
+    // SetHeight: the borders make up the rest.
+    bar.SetHeight(40);
+    EXPECT_EQ(40, bar.CalcFixedLayout(FALSE, TRUE).cy);
+}
+
 }  // namespace
