@@ -56,6 +56,12 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     return 0;
 }
 
+BOOL CGalleryWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    CGalleryPage* pPage = GetPage(m_nCurrentPage);
+    if (pPage && pPage->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 CGalleryPage* CGalleryWnd::GetPage(int nPage) const {
     if (nPage < 0 || nPage >= GetPageCount()) return nullptr;
     return m_pages[static_cast<size_t>(nPage)].get();

@@ -20,6 +20,9 @@ public:
     const CStringArray& GetFailedPages() const { return m_failedPages; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Commands (from popup menus the pages open) go to the page on show
+    // first, as a frame passes them to its view.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

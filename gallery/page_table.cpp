@@ -16,6 +16,7 @@ CGalleryPage* CreateHexEditPage();
 CGalleryPage* CreateFlatTabsPage();
 CGalleryPage* CreateOutBarPage();
 CGalleryPage* CreatePropertyGridViewPage();
+CGalleryPage* CreateCombosPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -28,6 +29,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateMenuPage,
     CreateEditsPage,
     CreateHexEditPage,
+    CreateCombosPage,
     CreateFlatTabsPage,
     CreateOutBarPage,
     CreatePropertyGridViewPage,

@@ -1,0 +1,276 @@
+// The browse edit under Wine: the button's place beside the edit through
+// moves, showing and enabling; the deferred set-up by both ways of making
+// the control; the parent's say before browsing; the real folder dialog
+// opened from the button and answered by a second thread; the popup menu's
+// command reaching the top-level window.
+#include "edit/browse_dialog.h"
+#include "edit/browse_edit.h"
+
+#include "core/button.h"
+#include "core/kx_messages.h"
+#include "dialog_answerer.h"
+#include "edit_fixture.h"
+#include "edit_test_res.h"
+#include "support/input.h"
+#include "support/menu_loop.h"
+#include "support/msg_recorder.h"
+#include "support/png_artifact.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using kxtest::EditTest;
+
+// A folder of its own under the temporary folder, removed afterwards.
+class TempFolder {
+public:
+    explicit TempFolder(const char* pszName) {
+        char szTemp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, szTemp);
+        char szLong[MAX_PATH];
+        if (::GetLongPathNameA(szTemp, szLong, MAX_PATH) == 0) lstrcpyA(szLong, szTemp);
+        m_path = std::string(szLong) + pszName + std::to_string(::GetCurrentProcessId());
+        ::CreateDirectoryA(m_path.c_str(), nullptr);
+    }
+    ~TempFolder() { ::RemoveDirectoryA(m_path.c_str()); }
+    const char* c_str() const { return m_path.c_str(); }
+
+private:
+    std::string m_path;
+};
+
+class BrowseEditTest : public EditTest {
+protected:
+    void SetUp() override {
+        EditTest::SetUp();
+        m_window.SetMessageHandler([this](HWND, UINT msg, WPARAM, LPARAM lParam, LRESULT* pResult) {
+            if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CKXBrowseEdit::kBrowseNotify) {
+                ++m_nAsked;
+                *pResult = m_lAnswer;
+                return true;
+            }
+            return false;
+        });
+    }
+
+    void MakeBrowse(CKXBrowseEdit& edit, DWORD dwStyle, const CRect& rc = CRect(20, 20, 220, 42)) {
+        edit.SetBrowseStyle(dwStyle, IDR_TEST_BROWSE_MENU, 0);
+        Make(edit, rc);
+    }
+    static CRect RectIn(CWnd& wnd, CWnd& parent) {
+        CRect rc;
+        wnd.GetWindowRect(&rc);
+        parent.ScreenToClient(&rc);
+        return rc;
+    }
+    // Clicks the button and lets the click run (a dialog or menu runs inside).
+    static void ClickButton(CKXBrowseEdit& edit) {
+        kxtest::PostClick(edit.GetButton()->m_hWnd, POINT{5, 5});
+        kxtest::PumpUntilIdle();
+    }
+    static CString TextOf(CWnd& wnd) {
+        CString s;
+        wnd.GetWindowText(s);
+        return s;
+    }
+
+    int m_nAsked = 0;
+    LRESULT m_lAnswer = 0;
+};
+
+TEST_F(BrowseEditTest, TheButtonTakesItsRoomBesideTheEditThroughEveryMove) {
+    const int cxButton = CKXBrowseEdit::GetButtonWidth();
+    const int cxEdge = ::GetSystemMetrics(SM_CXEDGE);
+    EXPECT_EQ(::GetSystemMetrics(SM_CXHTHUMB) + 2 * cxEdge, cxButton);
+
+    CKXBrowseEdit plain, none, folder;
+    MakeBrowse(plain, 0, CRect(20, 60, 220, 82));
+    MakeBrowse(none, 5, CRect(20, 100, 220, 122));
+    MakeBrowse(folder, 1);
+    EXPECT_EQ(nullptr, plain.GetButton());
+    EXPECT_EQ(200, RectIn(plain, m_parent).Width());
+    ASSERT_NE(nullptr, none.GetButton());
+    EXPECT_FALSE(::IsWindow(none.GetButton()->GetSafeHwnd()));  // style 5: no button window
+    EXPECT_EQ(200, RectIn(none, m_parent).Width());
+
+    auto expectPair = [&](const CRect& rcGiven) {
+        const CRect rcEdit = RectIn(folder, m_parent);
+        EXPECT_EQ(CRect(rcGiven.left, rcGiven.top, rcGiven.right - cxEdge - cxButton, rcGiven.bottom), rcEdit);
+        EXPECT_EQ(CRect(rcEdit.right + cxEdge, rcEdit.top, rcGiven.right, rcEdit.bottom),
+                  RectIn(*folder.GetButton(), m_parent));
+    };
+    CKXButton* pButton = folder.GetButton();
+    ASSERT_TRUE(::IsWindow(pButton->GetSafeHwnd()));
+    EXPECT_EQ(static_cast<int>(CKXBrowseEdit::kButtonID), pButton->GetDlgCtrlID());
+    EXPECT_EQ(folder.m_hWnd, ::GetWindow(pButton->m_hWnd, GW_HWNDPREV));  // right after the edit
+    expectPair(CRect(20, 20, 220, 42));
+    folder.MoveWindow(CRect(30, 150, 330, 176));
+    expectPair(CRect(30, 150, 330, 176));
+    folder.SetWindowPos(nullptr, 0, 0, 100, 22, SWP_NOMOVE | SWP_NOZORDER);
+    expectPair(CRect(30, 150, 130, 172));
+
+    folder.ShowWindow(SW_HIDE);
+    EXPECT_FALSE(pButton->IsWindowVisible());
+    folder.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(pButton->IsWindowVisible());
+    folder.EnableWindow(FALSE);
+    EXPECT_FALSE(pButton->IsWindowEnabled());
+    folder.EnableWindow(TRUE);
+    EXPECT_TRUE(pButton->IsWindowEnabled());
+
+    // The button goes with the edit.
+    const HWND hButton = pButton->m_hWnd;
+    folder.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hButton));
+}
+
+TEST_F(BrowseEditTest, ASubclassedItemSetsUpOnceFromTheLatestRequest) {
+    CKXBrowseEdit edit;
+    edit.SetBrowseStyle(1);
+    Subclass(edit, CRect(20, 20, 220, 42));  // the set-up was posted and has run
+    ASSERT_NE(nullptr, edit.GetButton());
+    CKXButton* pButton = edit.GetButton();
+    const CRect rcEdit = RectIn(edit, m_parent);
+    EXPECT_EQ(&CKXAuxData::Get().fontRegular, edit.GetFont());
+
+    // Stale requests (an old count, or any after the set-up) do nothing.
+    edit.SendMessage(WM_KX_INITCONTROL, 0, 1);
+    edit.SendMessage(WM_KX_INITCONTROL, 0, 0);
+    EXPECT_EQ(pButton, edit.GetButton());
+    EXPECT_EQ(rcEdit, RectIn(edit, m_parent));
+}
+
+TEST_F(BrowseEditTest, AParentThatAnswersTheRequestBrowsesInsteadOfTheEdit) {
+    CKXBrowseEdit edit;
+    MakeBrowse(edit, 1);
+    edit.SetWindowText("C:\\somewhere");
+    m_lAnswer = 1;
+    kxtest::MessageRecorder rec;
+    rec.Watch(m_window.hwnd(), "parent", {WM_NOTIFY});
+    kxtest::DialogAnswerer answerer([](HWND) {}, 600);
+    ClickButton(edit);
+    EXPECT_FALSE(answerer.Join()) << "a dialog opened: " << answerer.Title();
+    EXPECT_TRUE(kxtest::SequenceIs(rec.Take(), {{"parent", WM_NOTIFY, kxtest::kSent, 1}}));
+    EXPECT_STREQ("C:\\somewhere", TextOf(edit));
+    int nStart = -1, nEnd = -1;
+    edit.GetSel(nStart, nEnd);
+    EXPECT_EQ(0, nStart);
+    EXPECT_EQ(12, nEnd);
+    EXPECT_EQ(edit.m_hWnd, ::GetFocus());
+    EXPECT_FALSE(edit.IsBrowsing());
+}
+
+TEST_F(BrowseEditTest, TheFolderDialogStartsAtTheTextAndPutsTheChoiceInTheEdit) {
+    const TempFolder start("kx_browse_start"), chosen("kx_browse_chosen"), current("kx_browse_current");
+    CKXBrowseEdit edit;
+    MakeBrowse(edit, 1);
+
+    // A folder chosen in the dialog lands in the edit.
+    edit.SetWindowText(start.c_str());
+    {
+        kxtest::DialogAnswerer answerer([&](HWND hDlg) {
+            ::SendMessageA(hDlg, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(chosen.c_str()));
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        });
+        ClickButton(edit);
+        ASSERT_TRUE(answerer.Join());
+    }
+    EXPECT_STRCASEEQ(chosen.c_str(), TextOf(edit));
+    EXPECT_EQ(1, m_nAsked);  // the parent was asked first
+
+    // OK at once: the dialog started at the text.
+    edit.SetWindowText(start.c_str());
+    {
+        kxtest::DialogAnswerer answerer([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); });
+        ClickButton(edit);
+        ASSERT_TRUE(answerer.Join());
+    }
+    EXPECT_STRCASEEQ(start.c_str(), TextOf(edit));
+
+    // Cancelled after choosing: nothing changes.
+    {
+        kxtest::DialogAnswerer answerer([&](HWND hDlg) {
+            ::SendMessageA(hDlg, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(chosen.c_str()));
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        });
+        ClickButton(edit);
+        ASSERT_TRUE(answerer.Join());
+    }
+    EXPECT_STRCASEEQ(start.c_str(), TextOf(edit));
+
+    // No text, or a path longer than the platform allows: the current directory.
+    char szSaved[MAX_PATH];
+    ::GetCurrentDirectoryA(MAX_PATH, szSaved);
+    ASSERT_TRUE(::SetCurrentDirectoryA(current.c_str()));
+    for (const CString& strText : {CString(""), CString('x', 400)}) {
+        edit.SetWindowText(strText);
+        kxtest::DialogAnswerer answerer([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); });
+        ClickButton(edit);
+        EXPECT_TRUE(answerer.Join());
+        EXPECT_STRCASEEQ(current.c_str(), TextOf(edit));
+    }
+    ::SetCurrentDirectoryA(szSaved);
+    EXPECT_EQ(edit.m_hWnd, ::GetFocus());
+}
+
+TEST_F(BrowseEditTest, TheFolderDialogAloneReturnsThePathOrChangesNothing) {
+    const TempFolder chosen("kx_browse_alone");
+    CKXBrowseDialog dlg(&m_parent);
+    EXPECT_EQ(m_window.hwnd(), dlg.GetOwner());
+    EXPECT_EQ(static_cast<UINT>(BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS), dlg.GetOptions());
+    EXPECT_EQ(dlg.GetSelPath(), dlg.GetDisplayName());
+    EXPECT_STRNE("", dlg.GetTitle());  // from the companion module
+    EXPECT_FALSE(dlg.SetSelPath(CString('y', MAX_PATH)));
+    EXPECT_FALSE(dlg.SetSelPath(nullptr));
+    ASSERT_TRUE(dlg.SetSelPath("C:\\before"));
+    {
+        kxtest::DialogAnswerer answerer([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
+        EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    }
+    EXPECT_STREQ("C:\\before", dlg.GetSelPath());
+    dlg.SetOptions(dlg.GetOptions() | BIF_STATUSTEXT);
+    {
+        kxtest::DialogAnswerer answerer([&](HWND hDlg) {
+            ::SendMessageA(hDlg, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(chosen.c_str()));
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        });
+        EXPECT_EQ(IDOK, dlg.DoModal());
+    }
+    EXPECT_STRCASEEQ(chosen.c_str(), dlg.GetSelPath());
+}
+
+TEST_F(BrowseEditTest, TheMenuButtonStaysPushedWhileItsCommandIsChosen) {
+    CKXBrowseEdit edit;
+    MakeBrowse(edit, 4);
+    kxtest::MessageRecorder rec;
+    rec.Watch(m_window.hwnd(), "top", {WM_COMMAND});
+    bool bPushed = false;
+    ASSERT_TRUE(kxtest::WithMenu(m_window.hwnd(), [&] { ClickButton(edit); },
+                                 [&](HWND hPopup) {
+                                     bPushed = edit.GetButton()->IsPushed() != FALSE;
+                                     kxtest::WritePng(kxtest::CaptureMenu(hPopup), "browse-menu");
+                                     kxtest::PostKeyPress(hPopup, VK_DOWN);
+                                     kxtest::PostKeyPress(hPopup, VK_DOWN);
+                                     kxtest::PostKeyPress(hPopup, VK_RETURN);
+                                 }));
+    kxtest::PumpUntilIdle();
+    EXPECT_TRUE(bPushed);
+    EXPECT_FALSE(edit.GetButton()->IsPushed());
+    EXPECT_TRUE(kxtest::SequenceContains(
+        rec.Take(), {kxtest::ExpectedMessage("top", WM_COMMAND).WithWParam(ID_TEST_BROWSE_SECOND)}));
+    EXPECT_EQ(edit.m_hWnd, ::GetFocus());
+
+    // A popup with no items, or none at that index, opens nothing.
+    for (int nSub : {1, 7}) {
+        CKXBrowseEdit empty;
+        empty.SetBrowseStyle(4, IDR_TEST_BROWSE_MENU, nSub);
+        Make(empty, CRect(20, 60, 220, 82), kStyle, 102);
+        EXPECT_FALSE(kxtest::WithMenu(m_window.hwnd(), [&] { ClickButton(empty); }, [](HWND) {}, 300));
+        EXPECT_EQ(empty.m_hWnd, ::GetFocus());
+    }
+}
+
+}  // namespace
