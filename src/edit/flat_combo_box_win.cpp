@@ -121,9 +121,10 @@ HBRUSH CKXFlatComboBox::CtlColor(CDC* pDC, UINT) {
 }
 
 HBRUSH CKXFlatComboBox::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    // The edit part takes the control's colours; the dropped list keeps the
-    // platform's.
-    if (nCtlColor == CTLCOLOR_EDIT) return CtlColor(pDC, nCtlColor);
+    // The edit part takes the control's colours (a read-only edit asks as a
+    // static); the dropped list keeps the platform's.
+    const bool bEditPart = pWnd != nullptr && ::GetParent(pWnd->GetSafeHwnd()) == m_hWnd;
+    if (nCtlColor == CTLCOLOR_EDIT || (nCtlColor == CTLCOLOR_STATIC && bEditPart)) return CtlColor(pDC, nCtlColor);
     return CComboBox::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
