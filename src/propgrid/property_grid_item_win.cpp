@@ -59,8 +59,10 @@ CKXPropertyGridItem* CKXPropertyGridItem::AddChildItem(CKXPropertyGridItem* pIte
     // An item has one owner: one already placed, a category, this item or
     // an ancestor of it cannot be added.
     if (pItem == nullptr || pItem->m_pParent != nullptr || pItem->m_bCategory || pItem == this ||
-        HasParent(pItem))
+        HasParent(pItem)) {
+        ASSERT(FALSE);
         return nullptr;
+    }
     m_pChilds->AddTail(pItem);
     pItem->m_pParent = this;
     pItem->Attach(m_pGrid, m_nIndent + 1);

@@ -2,7 +2,10 @@
 // under shown and hidden items, refusing bad input, committing values, the
 // closed list's double click, and removing the item being edited.
 #include "grid_fixture.h"
+#include "support/assert_capture.h"
 #include "propgrid_test_res.h"
+
+#include <utility>
 
 namespace {
 
@@ -75,11 +78,12 @@ TEST_F(GridTest, AddingChildrenChangesOnlyTheRowsThatShowThem) {
     // One owner per item: nothing changes for an item that has one, for a
     // category, for an ancestor or for none.
     CKXPropertyGridItem* pTwo = pCategory->GetChilds()->GetAt(1);
-    EXPECT_EQ(nullptr, pTwo->AddChildItem(pOne));
-    EXPECT_EQ(nullptr, pTwo->AddChildItem(pCategory));
-    EXPECT_EQ(nullptr, pInner->AddChildItem(pOne));
-    EXPECT_EQ(nullptr, pTwo->AddChildItem(pTwo));
-    EXPECT_EQ(nullptr, pTwo->AddChildItem(nullptr));
+    for (auto [pTo, pAdded] : {std::pair{pTwo, pOne}, {pTwo, pCategory}, {pInner, pOne}, {pTwo, pTwo},
+                               {pTwo, static_cast<CKXPropertyGridItem*>(nullptr)}}) {
+        CKXPropertyGridItem* pResult = pTo;
+        EXPECT_ASSERTS(pResult = pTo->AddChildItem(pAdded));
+        EXPECT_EQ(nullptr, pResult);
+    }
     EXPECT_EQ(pCategory, pOne->GetParentItem());
     EXPECT_EQ(3, pCategory->GetChilds()->GetCount());
 
