@@ -61,7 +61,7 @@ LRESULT CKXBrowseEdit::OnInitControl(WPARAM, LPARAM lParam) {
     if ((m_dwBrowseStyle & 7) != 0 && m_pButton == nullptr) {
         m_pButton = new CKXBrowseButton(this, m_dwBrowseStyle, m_nMenuID, m_nSubMenu);
         CWnd* pParent = GetParent();
-        if (static_cast<CKXBrowseButton*>(m_pButton)->Create(pParent, IsWindowVisible())) {
+        if (static_cast<CKXBrowseButton*>(m_pButton)->Create(pParent, (GetStyle() & WS_VISIBLE) != 0)) {
             m_pButton->EnableWindow(IsWindowEnabled());
             PositionBrowseButton(true);
         }

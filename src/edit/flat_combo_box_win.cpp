@@ -144,8 +144,10 @@ void CKXFlatComboBox::DisableFlatLook(BOOL bDisable) {
     m_bFlat = !bDisable;
     if (!::IsWindow(m_hWnd)) return;
     if (bDisable) {
-        CComboBox::ModifyStyle(0, m_dwStyle);
-        CComboBox::ModifyStyleEx(0, m_dwExStyle);
+        // Only the frame bits come back: the others (a scroll bar for the
+        // list) would give the box itself a scroll bar.
+        CComboBox::ModifyStyle(0, m_dwStyle & WS_BORDER);
+        CComboBox::ModifyStyleEx(0, m_dwExStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
         KillTimer(kTimerID);
     } else {
         CComboBox::ModifyStyle(WS_BORDER, 0);
