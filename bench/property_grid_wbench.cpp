@@ -36,7 +36,7 @@ public:
         for (CKXPropertyGridItem* p : m_categories) p->Collapse();
     }
     CKXPropertyGrid& Grid() { return m_grid; }
-    // A view exactly nRows rows high (the description pane below it).
+    // A view exactly nRows rows high (the help pane below it).
     void ShowRows(int nRows) {
         const int cyView = m_grid.GetGridView().GetItemHeight(0) * nRows + 2;  // and the edge
         m_grid.MoveWindow(0, 0, 400, cyView + m_grid.m_nHelpHeight + 3);

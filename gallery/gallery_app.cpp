@@ -47,17 +47,18 @@ public:
 
     BOOL InitInstance() override {
         AfxInitCommonControls();
-        if (!m_wndGallery.CreateGallery()) return FALSE;
-        m_pMainWnd = &m_wndGallery;
+        m_pGallery = new CGalleryWnd;  // deletes itself with its window
+        if (!m_pGallery->CreateGallery()) return FALSE;
+        m_pMainWnd = m_pGallery;
 
         CString strFolder;
         if (ParseRenderFolder(m_lpCmdLine, strFolder)) {
             m_nExitCode = RenderPages(strFolder) ? 0 : 1;
-            m_wndGallery.DestroyWindow();
+            m_pGallery->DestroyWindow();
             return FALSE;  // no message loop: ExitInstance gives the exit code
         }
-        m_wndGallery.ShowWindow(m_nCmdShow);
-        m_wndGallery.UpdateWindow();
+        m_pGallery->ShowWindow(m_nCmdShow);
+        m_pGallery->UpdateWindow();
         return TRUE;
     }
 
@@ -69,25 +70,27 @@ public:
 private:
     BOOL RenderPages(const CString& strFolder) {
         if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return FALSE;
-        m_wndGallery.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        m_pGallery->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
         BOOL bAllWritten = TRUE;
-        for (int i = 0; i < m_wndGallery.GetFailedPages().GetSize(); ++i) {
-            ReportError("kxgallery: the page \"" + m_wndGallery.GetFailedPages()[i] + "\" could not be created\n");
+        for (int i = 0; i < m_pGallery->GetFailedPages().GetSize(); ++i) {
+            ReportError("kxgallery: the page \"" + m_pGallery->GetFailedPages()[i] + "\" could not be created\n");
             bAllWritten = FALSE;
         }
-        for (int i = 0; i < m_wndGallery.GetPageCount(); ++i) {
-            CGalleryPage* pPage = m_wndGallery.GetPage(i);
-            m_wndGallery.SelectPage(i);
+        for (int i = 0; i < m_pGallery->GetPageCount(); ++i) {
+            CGalleryPage* pPage = m_pGallery->GetPage(i);
+            m_pGallery->SelectPage(i);
+            // The bars show the page's commands as the idle update would.
+            m_pGallery->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
             pPage->PrepareSnapshot();
-            m_wndGallery.RedrawWindow(nullptr, nullptr,
+            m_pGallery->RedrawWindow(nullptr, nullptr,
                                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
             PumpMessagesFor(300);
             const CString strPath = strFolder + "\\" + pPage->GetFileName() + ".png";
-            if (!SaveWindowPng(&m_wndGallery, strPath)) {
+            if (!SaveWindowPng(m_pGallery, strPath)) {
                 ReportError("kxgallery: could not write " + strPath + "\n");
                 bAllWritten = FALSE;
             }
-            if (!pPage->SaveExtraSnapshots(strFolder + "\\" + pPage->GetFileName(), &m_wndGallery)) {
+            if (!pPage->SaveExtraSnapshots(strFolder + "\\" + pPage->GetFileName(), m_pGallery)) {
                 ReportError("kxgallery: could not write the further pictures of " + strPath + "\n");
                 bAllWritten = FALSE;
             }
@@ -96,7 +99,7 @@ private:
         return bAllWritten;
     }
 
-    CGalleryWnd m_wndGallery;
+    CGalleryWnd* m_pGallery = nullptr;
     int m_nExitCode = -1;  // set by --render
 };
 

@@ -1,5 +1,7 @@
 #include "gallery_wnd.h"
 
+#include "resource.h"
+
 namespace {
 
 const int kMargin = 8;
@@ -9,23 +11,21 @@ const UINT IDC_PAGE_LIST = 100;
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CGalleryWnd, CWnd)
+BEGIN_MESSAGE_MAP(CGalleryView, CWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_WM_PAINT()
-    ON_WM_GETMINMAXINFO()
     ON_LBN_SELCHANGE(IDC_PAGE_LIST, OnPageListSelChange)
 END_MESSAGE_MAP()
 
-BOOL CGalleryWnd::CreateGallery() {
+BOOL CGalleryView::CreateView(CWnd* pParent) {
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW),
-                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                                            ::LoadIconA(nullptr, IDI_APPLICATION));
-    return CreateEx(0, lpszClass, "KX Gallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                    900, 640, nullptr, nullptr);
+                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    return CreateEx(0, lpszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 0, 0), pParent,
+                    AFX_IDW_PANE_FIRST);
 }
 
-int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+int CGalleryView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
 
     LOGFONTA lf = {};
@@ -56,18 +56,18 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     return 0;
 }
 
-BOOL CGalleryWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+BOOL CGalleryView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     CGalleryPage* pPage = GetPage(m_nCurrentPage);
     if (pPage && pPage->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
     return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-CGalleryPage* CGalleryWnd::GetPage(int nPage) const {
+CGalleryPage* CGalleryView::GetPage(int nPage) const {
     if (nPage < 0 || nPage >= GetPageCount()) return nullptr;
     return m_pages[static_cast<size_t>(nPage)].get();
 }
 
-void CGalleryWnd::SelectPage(int nPage) {
+void CGalleryView::SelectPage(int nPage) {
     CGalleryPage* pPage = GetPage(nPage);
     if (pPage == nullptr) return;
     if (CGalleryPage* pOld = GetPage(m_nCurrentPage); pOld && pOld != pPage) pOld->ShowWindow(SW_HIDE);
@@ -78,26 +78,26 @@ void CGalleryWnd::SelectPage(int nPage) {
     InvalidateRect(GetHeadingRect());
 }
 
-CRect CGalleryWnd::GetHeadingRect() const {
+CRect CGalleryView::GetHeadingRect() const {
     CRect rcClient;
     GetClientRect(&rcClient);
     const int left = kMargin + kListWidth + kMargin;
     return CRect(left, kMargin, rcClient.right - kMargin, kMargin + kHeadingHeight);
 }
 
-CRect CGalleryWnd::GetPageRect() const {
+CRect CGalleryView::GetPageRect() const {
     CRect rcClient;
     GetClientRect(&rcClient);
     const CRect rcHeading = GetHeadingRect();
     return CRect(rcHeading.left, rcHeading.bottom + kMargin, rcHeading.right, rcClient.bottom - kMargin);
 }
 
-void CGalleryWnd::OnSize(UINT nType, int cx, int cy) {
+void CGalleryView::OnSize(UINT nType, int cx, int cy) {
     CWnd::OnSize(nType, cx, cy);
     RecalcLayout();
 }
 
-void CGalleryWnd::RecalcLayout() {
+void CGalleryView::RecalcLayout() {
     if (m_wndPageList.GetSafeHwnd() == nullptr) return;
     CRect rcClient;
     GetClientRect(&rcClient);
@@ -105,7 +105,7 @@ void CGalleryWnd::RecalcLayout() {
     if (CGalleryPage* pPage = GetPage(m_nCurrentPage)) pPage->MoveWindow(GetPageRect());
 }
 
-void CGalleryWnd::OnPaint() {
+void CGalleryView::OnPaint() {
     CPaintDC dc(this);
     CGalleryPage* pPage = GetPage(m_nCurrentPage);
     if (pPage == nullptr) return;
@@ -119,16 +119,69 @@ void CGalleryWnd::OnPaint() {
     dc.FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, ::GetSysColor(COLOR_BTNSHADOW));
 }
 
-void CGalleryWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI) {
-    // The pages lay out their controls for about 700 x 560 pixels.
-    lpMMI->ptMinTrackSize.x = 900;
-    lpMMI->ptMinTrackSize.y = 640;
-}
+void CGalleryView::OnPageListSelChange() { SelectPage(m_wndPageList.GetCurSel()); }
 
-void CGalleryWnd::OnPageListSelChange() { SelectPage(m_wndPageList.GetCurSel()); }
-
-BOOL CGalleryWnd::PreTranslateMessage(MSG* pMsg) {
+BOOL CGalleryView::PreTranslateMessage(MSG* pMsg) {
     // Tab and the arrow keys move between controls as in a dialog.
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && ::IsDialogMessageA(m_hWnd, pMsg)) return TRUE;
     return CWnd::PreTranslateMessage(pMsg);
 }
+
+// --- the frame ---------------------------------------------------------------------
+
+namespace {
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
+const UINT kButtons[] = {ID_PAGE_PREV, ID_PAGE_NEXT};
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CGalleryWnd, CFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_GETMINMAXINFO()
+    ON_COMMAND(ID_PAGE_PREV, OnPagePrev)
+    ON_COMMAND(ID_PAGE_NEXT, OnPageNext)
+    ON_UPDATE_COMMAND_UI(ID_PAGE_PREV, OnUpdatePagePrev)
+    ON_UPDATE_COMMAND_UI(ID_PAGE_NEXT, OnUpdatePageNext)
+END_MESSAGE_MAP()
+
+BOOL CGalleryWnd::CreateGallery() {
+    LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
+                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                            ::LoadIconA(nullptr, IDI_APPLICATION));
+    return Create(lpszClass, "KX Gallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 900, 700), nullptr,
+                  MAKEINTRESOURCEA(IDR_GALLERY));
+}
+
+BOOL CGalleryWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext*) { return m_wndView.CreateView(this); }
+
+BOOL CGalleryWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    // The view is a plain window, not the frame's active CView: route to it here.
+    if (m_wndView.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
+    m_hMenuDefault = ::GetMenu(m_hWnd);
+    LoadAccelTable(MAKEINTRESOURCEA(IDR_GALLERY));
+    // Back and forward through the pages, with the common controls' history images.
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS)) return -1;
+    m_wndToolBar.SendMessage(TB_LOADIMAGES, IDB_HIST_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+    m_wndToolBar.SetButtons(kButtons, sizeof kButtons / sizeof kButtons[0]);
+    m_wndToolBar.SetSizes(CSize(23, 22), CSize(16, 16));
+    if (!m_wndStatusBar.Create(this) ||
+        !m_wndStatusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
+        return -1;
+    RecalcLayout();  // the bars came after the frame's first layout
+    return 0;
+}
+
+void CGalleryWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI) {
+    // The pages lay out their controls for about 700 x 560 pixels.
+    lpMMI->ptMinTrackSize.x = 900;
+    lpMMI->ptMinTrackSize.y = 700;
+}
+
+void CGalleryWnd::OnPagePrev() { SelectPage(GetCurrentPage() - 1); }
+void CGalleryWnd::OnPageNext() { SelectPage(GetCurrentPage() + 1); }
+void CGalleryWnd::OnUpdatePagePrev(CCmdUI* pCmdUI) { pCmdUI->Enable(GetCurrentPage() > 0); }
+void CGalleryWnd::OnUpdatePageNext(CCmdUI* pCmdUI) { pCmdUI->Enable(GetCurrentPage() + 1 < GetPageCount()); }

@@ -9,8 +9,13 @@
 #define IDC_RESET 1004
 #define IDC_GREETING 1005
 
+// The main window's menu, accelerators and commands.
+#define IDR_GALLERY 200
+#define ID_PAGE_PREV 32771
+#define ID_PAGE_NEXT 32772
+
 // The browse edit's menu on the "Combos and browse edits" page.
-#define IDR_BROWSE_MENU 200
-#define ID_BROWSE_NAME 201
-#define ID_BROWSE_DATE 202
-#define ID_BROWSE_PAGE 203
+#define IDR_BROWSE_MENU 210
+#define ID_BROWSE_NAME 211
+#define ID_BROWSE_DATE 212
+#define ID_BROWSE_PAGE 213

@@ -1,5 +1,5 @@
-// Dialogs.  CDialog and dialog data exchange come with afxwin.h; the common
-// dialogs and property sheets are not part of the framework yet.
+// Dialogs.  CDialog and dialog data exchange come with afxwin.h; this adds
+// property sheets and pages and the common dialogs.
 #pragma once
 
 #ifndef __AFXDLGS_H__
@@ -7,3 +7,5 @@
 #endif
 
 #include "afxwin.h"
+#include "win/propsheet.h"
+#include "win/commdlg.h"

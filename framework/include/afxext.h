@@ -1,6 +1,6 @@
-// The framework's extensions: control bars and toolbars, and the
-// bitmap button.  Splitter windows, form views, status and dialog bars are
-// not part of the framework yet.
+// The framework's extensions: control bars (toolbars, status bars) and the
+// bitmap button.  Splitter windows and dialog bars are not part of the
+// framework yet.
 #pragma once
 
 #ifndef __AFXEXT_H__
@@ -11,4 +11,5 @@
 #include "afxdlgs.h"
 #include "win/ctl_bitmapbutton.h"
 #include "win/ctlbar.h"
+#include "win/statusbar.h"
 #include "win/toolbar.h"

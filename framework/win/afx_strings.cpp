@@ -9,6 +9,22 @@ struct AfxText {
 };
 
 const AfxText kTexts[] = {
+    {AFX_IDS_IDLEMESSAGE, "Ready"},
+    {AFX_IDS_OPENFILE, "Open"},
+    {AFX_IDS_SAVEFILE, "Save As"},
+    {AFX_IDS_SAVEFILECOPY, "Save As"},
+    {AFX_IDS_ALLFILTER, "All Files (*.*)"},
+    {AFX_IDS_UNTITLED, "Untitled"},
+    {AFX_IDS_SCSIZE, "Change the window size"},
+    {AFX_IDS_SCMOVE, "Change the window position"},
+    {AFX_IDS_SCMINIMIZE, "Reduce the window to an icon"},
+    {AFX_IDS_SCMAXIMIZE, "Enlarge the window to full size"},
+    {AFX_IDS_SCNEXTWINDOW, "Switch to the next document window"},
+    {AFX_IDS_SCPREVWINDOW, "Switch to the previous document window"},
+    {AFX_IDS_SCCLOSE, "Close the active window and prompt to save the documents"},
+    {AFX_IDS_SCRESTORE, "Restore the window to normal size"},
+    {AFX_IDS_SCTASKLIST, "Activate Task List"},
+    {AFX_IDS_MDICHILD, "Activate this window"},
     {AFX_IDP_NO_ERROR_AVAILABLE, "No error message is available."},
     {AFX_IDS_NOT_SUPPORTED_EXCEPTION, "An unsupported operation was attempted."},
     {AFX_IDS_RESOURCE_EXCEPTION, "A required resource was unavailable."},

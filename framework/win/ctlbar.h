@@ -1,8 +1,8 @@
 // CControlBar: the base of the bars that sit along a window's edge
 // (toolbars, status bars).  It keeps the bar's CBRS_ style bits apart from
 // the window style, updates its items through command routing when the
-// application is idle (WM_IDLEUPDATECMDUI), and may delete itself when its
-// window goes.  Docking and floating are not part of this framework.
+// application is idle (WM_IDLEUPDATECMDUI), takes its edge when its frame
+// lays out (WM_SIZEPARENT), and may delete itself when its window goes.  Docking and floating are not part of this framework.
 #pragma once
 
 #include "win/cmdtarget.h"
@@ -45,9 +45,6 @@
 
 class CFrameWnd;
 
-// The routing window behind a control bar's update target.
-inline CWnd* AfxCmdTargetOf(CFrameWnd* pTarget) { return reinterpret_cast<CWnd*>(pTarget); }
-
 class CControlBar : public CWnd {
     DECLARE_DYNAMIC(CControlBar)
 public:
@@ -61,11 +58,13 @@ public:
     virtual int GetCount() const { return 0; }
     // The bar's size along its edge; bStretch fills the whole length.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
-    // Updates the bar's items through pTarget's command routing.  This
-    // framework has no frame windows: the target is the window that routes
-    // the bar's commands (see GetRoutingTarget), handed over in the frame
-    // pointer; AfxCmdTargetOf turns it back.
+    // Updates the bar's items through pTarget's command routing: the
+    // owner when it is a frame, else the frame the bar is in.
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
+    // A bar in a window that is not in any frame (a dialog, say) updates
+    // through that window's routing instead; bars that can do so override
+    // this (the toolbar and the status bar do).
+    virtual void OnUpdateCmdUIOutsideFrame(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
     BOOL m_bAutoDelete = FALSE;  // delete the object when its window is destroyed
 
@@ -74,6 +73,8 @@ protected:
     // The window that routes the bar's commands: the owner, else the parent.
     CWnd* GetRoutingTarget() const;
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM);
+    // Takes the bar's edge of the space its parent lays out (WM_SIZEPARENT).
+    LRESULT OnSizeParent(WPARAM, LPARAM lParam);
 
     DWORD m_dwStyle = 0;
     int m_cxLeftBorder = 6, m_cxRightBorder = 6;

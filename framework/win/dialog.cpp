@@ -7,7 +7,6 @@ IMPLEMENT_DYNAMIC(CUserException, CException)
 
 void AfxThrowUserException() { throw new CUserException; }
 
-namespace {
 // The dialog manager calls this for WM_INITDIALOG once the window exists;
 // everything else reaches the dialog through its message map first.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
@@ -17,7 +16,6 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
     }
     return FALSE;
 }
-}  // namespace
 
 BOOL AfxPumpMessage() {
     if (CWinThread* pThread = AfxGetThread()) return pThread->PumpMessage();

@@ -6,6 +6,10 @@
 #include "base/coledatetime.h"
 #include "win/wnd.h"
 
+// The dialog procedure of the framework's dialogs: WM_INITDIALOG calls the
+// dialog's OnInitDialog (the rest goes through the message map first).
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:

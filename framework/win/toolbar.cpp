@@ -1,5 +1,7 @@
 #include "win/toolbar.h"
 
+#include "win/frame.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -62,8 +64,10 @@ BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRec
     SetBorders(rcBorders.left, rcBorders.top, rcBorders.right, rcBorders.bottom);
     m_dwStyle = dwStyle & CBRS_ALL;
     // The bar places itself: the control must not move or size itself.
-    const DWORD dwWndStyle =
-        (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER | CCS_NORESIZE;
+    // With CBRS_TOOLTIPS the buttons' tips come from their commands' strings
+    // (the frame answers TTN_NEEDTEXT).
+    const DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER |
+                             CCS_NORESIZE | ((dwStyle & CBRS_TOOLTIPS) ? TBSTYLE_TOOLTIPS : 0);
     if (!CWnd::Create(TOOLBARCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID)) return FALSE;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     SetSizes(m_sizeButton, m_sizeImage);
@@ -272,6 +276,10 @@ CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
 }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
+    OnUpdateCmdUIOutsideFrame(pTarget, bDisableIfNoHndler);
+}
+
+void CToolBar::OnUpdateCmdUIOutsideFrame(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     CToolCmdUI state;
     state.m_pOther = this;
     state.m_nIndexMax = static_cast<UINT>(GetCount());
@@ -279,6 +287,6 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
         TBBUTTON b;
         if (!GetButton(static_cast<int>(state.m_nIndex), &b) || (b.fsStyle & TBSTYLE_SEP)) continue;
         state.m_nID = static_cast<UINT>(b.idCommand);
-        state.DoUpdate(AfxCmdTargetOf(pTarget), bDisableIfNoHndler);
+        state.DoUpdate(pTarget, bDisableIfNoHndler);
     }
 }

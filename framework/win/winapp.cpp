@@ -192,8 +192,11 @@ int CWinThread::Run() {
 // --- CWinApp ------------------------------------------------------------------
 
 // The application closes its main window for File > Exit.
+// and opens the files of its recent-file list.
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
+    ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR lpszAppName) {
@@ -204,6 +207,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName) {
 }
 
 CWinApp::~CWinApp() {
+    DeleteDocTemplates();
     for (LPCTSTR* field : {&m_pszAppName, &m_pszRegistryKey, &m_pszExeName, &m_pszHelpFilePath, &m_pszProfileName})
         ReplaceString(*field, nullptr);
     if (g_pApp == this) g_pApp = nullptr;
@@ -217,7 +221,10 @@ void CWinApp::ReplaceString(LPCTSTR& field, LPCTSTR value) {
 
 BOOL CWinApp::InitApplication() { return TRUE; }
 BOOL CWinApp::InitInstance() { return TRUE; }
-int CWinApp::ExitInstance() { return CWinThread::ExitInstance(); }
+int CWinApp::ExitInstance() {
+    SaveStdProfileSettings();
+    return CWinThread::ExitInstance();
+}
 int CWinApp::Run() {
     if (m_pMainWnd == nullptr) ::PostQuitMessage(0);  // nothing to run for
     return CWinThread::Run();

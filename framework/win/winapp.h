@@ -6,8 +6,14 @@
 // thread's main window posts it (CWnd::OnNcDestroy).
 #pragma once
 
+#include "base/cmdline_info.h"
+#include "base/list_types.h"
 #include "win/cmdtarget.h"
 #include "win/wnd.h"
+
+class CDocTemplate;
+class CDocument;
+class CRecentFileList;
 
 typedef UINT(__cdecl* AFX_THREADPROC)(LPVOID);
 
@@ -107,6 +113,37 @@ public:
     void OnHelpFinder();
     void OnHelpUsing();
 
+    // Documents.  The application owns the templates it is given (their
+    // m_bAutoDelete) and opens each file with the template that fits it best.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const { return m_templateList.GetHeadPosition(); }
+    CDocTemplate* GetNextDocTemplate(POSITION& rPosition) const;
+    // The document open on that file, or the file opened (null on failure).
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    virtual void AddToRecentFileList(LPCTSTR lpszPathName);
+    // Asks about every modified document; FALSE when the user cancels.
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    int GetOpenDocumentCount();
+    // Asks for a file to open or save to through the platform's file
+    // dialog, with the filters of pTemplate (or of every template).
+    virtual BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                                  CDocTemplate* pTemplate);
+    // The recent-file list (nMaxMRU files, none with 0) from the profile.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void SaveStdProfileSettings();
+    // Hands each parameter of the program's command line to rCmdInfo.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // Carries out what the command line asked: a new document, a file
+    // opened...; FALSE when the program should end.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    // Standard commands an application's message map routes here.
+    void OnFileNew();
+    void OnFileOpen();
+    BOOL OnOpenRecentFile(UINT nID);
+    void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    CRecentFileList* m_pRecentFileList = nullptr;
+
     // Settings live in the registry under "Software\<key>\<profile>\<section>"
     // once SetRegistryKey is called, otherwise in the INI file m_pszProfileName.
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
@@ -133,6 +170,8 @@ public:
 
 private:
     static void ReplaceString(LPCTSTR& field, LPCTSTR value);
+    void DeleteDocTemplates();
+    CPtrList m_templateList;
     HCURSOR m_hcurWaitCursorRestore = nullptr;
 
     DECLARE_MESSAGE_MAP()

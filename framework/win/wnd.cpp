@@ -3,6 +3,7 @@
 #include "base/cexception.h"
 #include "win/ctl_basic.h"
 #include "win/dc.h"
+#include "win/frame.h"
 #include "win/gdiobj.h"
 #include "win/menu.h"
 #include "win/winapp.h"
@@ -203,10 +204,11 @@ HWND CWnd::UnsubclassWindow() {
 // --- creation ------------------------------------------------------------------
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                  UINT nID, void*) {
+                  UINT nID, void* pContext) {
+    // A view's creation context reaches its WM_CREATE as the creation parameter.
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
                     rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr);
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), pContext);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
@@ -268,8 +270,12 @@ void CWnd::OnFinalRelease() {
 void CWnd::PreSubclassWindow() {}
 void CWnd::PostNcDestroy() {}
 
-void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT) {
-    ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, GetExStyle());
+void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType) {
+    // Laid out by its parent (adjustBorder), a window's client edge stays
+    // inside the space it is given; its border goes outside.
+    DWORD dwExStyle = GetExStyle();
+    if (nAdjustType == adjustBorder) dwExStyle &= ~WS_EX_CLIENTEDGE;
+    ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
 }
 
 BOOL CWnd::DestroyWindow() {
@@ -613,7 +619,30 @@ CWnd* CWnd::GetTopLevelOwner() const {
     return FromHandle(h);
 }
 
-BOOL CWnd::IsFrameWnd() const { return FALSE; }
+BOOL CWnd::IsFrameWnd() const { return IsKindOf(RUNTIME_CLASS(CFrameWnd)); }
+
+CFrameWnd* CWnd::GetParentFrame() const {
+    if (m_hWnd == nullptr) return nullptr;
+    for (HWND h = ::GetParent(m_hWnd); h != nullptr; h = ::GetParent(h)) {
+        CWnd* pWnd = FromHandlePermanent(h);
+        if (pWnd != nullptr && pWnd->IsFrameWnd()) return static_cast<CFrameWnd*>(pWnd);
+    }
+    return nullptr;
+}
+
+CFrameWnd* CWnd::GetTopLevelFrame() const {
+    if (m_hWnd == nullptr) return nullptr;
+    CFrameWnd* pFrame = IsFrameWnd() ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this)) : GetParentFrame();
+    if (pFrame == nullptr) return nullptr;
+    for (CFrameWnd* pUp = pFrame->GetParentFrame(); pUp != nullptr; pUp = pUp->GetParentFrame()) pFrame = pUp;
+    return pFrame;
+}
+
+BOOL CWnd::IsTopParentActive() const {
+    CWnd* pTop = GetTopLevelFrame();
+    if (pTop == nullptr) pTop = GetTopLevelParent();
+    return pTop != nullptr && ::GetActiveWindow() == ::GetLastActivePopup(pTop->m_hWnd);
+}
 
 void CWnd::GetWindowText(CString& rString) const {
     int n = ::GetWindowTextLengthA(m_hWnd);

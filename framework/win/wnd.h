@@ -21,6 +21,7 @@ class CBrush;
 class CRgn;
 class CBitmap;
 class CToolTipCtrl;
+class CFrameWnd;
 
 // Window-state flags (m_nFlags)
 #define WF_TOOLTIPS 0x0001
@@ -94,7 +95,16 @@ public:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual void PreSubclassWindow();
     virtual void PostNcDestroy();
-    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
+    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
+    // Lays out the children with identifiers nIDFirst..nIDLast (control
+    // bars, through WM_SIZEPARENT) along the client area's edges, and gives
+    // the rest to child nIDLeftOver.  reposQuery only measures: the rest
+    // (or, without bStretch, the bars' total size) lands in lpRectParam;
+    // reposExtra adds lpRectParam's borders to the rest before it is given.
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
 
     // Message handling
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -173,6 +183,12 @@ public:
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     BOOL IsFrameWnd() const;
+    // The nearest frame window above this one (null when none), and the
+    // frame at the top of that chain.
+    CFrameWnd* GetParentFrame() const;
+    CFrameWnd* GetTopLevelFrame() const;
+    // Whether the top-level frame above this window is the active window.
+    BOOL IsTopParentActive() const;
     virtual BOOL IsDialogWnd() const { return FALSE; }
 
     // Text and font

@@ -1,5 +1,5 @@
 // CKXPropertyGrid: the window an application places in a dialog or view to
-// show properties: the grid view (the rows) above a description pane that
+// show properties: the grid view (the rows) above a help pane that
 // shows the selected item's caption and description.  It owns the painter,
 // sets the colours, and turns the view's events into the notifications its
 // owner receives (KX_PGN_SELECTION_CHANGED, KX_PGN_SORTORDER_CHANGED).
@@ -59,7 +59,7 @@ public:
     // a non-null item) and a new sort order (the owner told).
     void OnSelectionChanged(CKXPropertyGridItem* pItem);
     void OnSortChanged();
-    // The description pane's rectangle (empty while hidden).
+    // The help pane's rectangle (empty while hidden).
     CRect GetHelpRect() const;
 
     int m_nHelpHeight = 58;

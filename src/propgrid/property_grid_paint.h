@@ -28,7 +28,7 @@ public:
     CKXPropertyGridPaintManager(const CKXPropertyGridPaintManager&) = delete;
     CKXPropertyGridPaintManager& operator=(const CKXPropertyGridPaintManager&) = delete;
 
-    // The grid control's client area: its face and the description pane.
+    // The grid control's client area: its face and the help pane.
     virtual void FillPropertyGrid(CDC* pDC);
     // bClient: the view's background; otherwise its 1-pixel frame in the
     // shadow colour (pDC is then the view's window context).

@@ -2,6 +2,7 @@
 // stepping and letter picking, the drop-down list's size, choice and
 // cancellation, the button's press, and Tab between them and the dialog.
 #include "grid_fixture.h"
+#include "support/named_lock.h"
 
 #include <algorithm>
 
@@ -12,6 +13,7 @@ using kxtest::GridTest;
 
 class InplaceTest : public GridTest {
 protected:
+    kxtest::CursorLock m_lock;  // the drop-down list needs the foreground
     void SetUp() override {
         GridTest::SetUp();
         Fill();

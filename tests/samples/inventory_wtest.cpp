@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "sample_driver.h"
+
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -15,97 +17,14 @@
 
 namespace {
 
+using namespace kxsample;
+
 // The sample's identifiers (samples/inventory/resource.h, afxres.h).
 const int IDC_ITEMS = 1000, IDC_SUMMARY = 1001, IDC_NAME = 1002, IDC_QUANTITY = 1003, IDC_FRAGILE = 1004,
           IDC_CAT_TOOL = 1005, IDC_CAT_SUPPLY = 1007, IDC_LOCATION = 1008;
 const UINT ID_ITEM_ADD = 32771, ID_ITEM_PROPERTIES = 32772, ID_VIEW_SORTBYNAME = 32773;
 const UINT ID_FILE_OPEN = 0xE101, ID_FILE_SAVE = 0xE103, ID_EDIT_CLEAR = 0xE120, ID_EDIT_CLEAR_ALL = 0xE121,
            ID_APP_EXIT = 0xE141;
-
-// Waits until check() holds, up to ms.
-template <class F>
-bool WaitFor(F check, DWORD ms = 10000) {
-    DWORD start = ::GetTickCount();
-    while (!check()) {
-        if (::GetTickCount() - start > ms) return false;
-        ::Sleep(20);
-    }
-    return true;
-}
-
-struct Search {
-    DWORD pid;
-    const char* title;
-    bool messageBox;
-    HWND found;
-};
-
-BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam) {
-    Search* s = reinterpret_cast<Search*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    char cls[32] = {}, title[64] = {};
-    ::GetClassNameA(hWnd, cls, sizeof cls);
-    ::GetWindowTextA(hWnd, title, sizeof title);
-    // A message box is the dialog with the message text (0xFFFF).
-    bool isBox = ::GetDlgItem(hWnd, 0xFFFF) != nullptr;
-    if (pid == s->pid && strcmp(cls, "#32770") == 0 && ::IsWindowVisible(hWnd) && isBox == s->messageBox &&
-        (s->title == nullptr || strcmp(title, s->title) == 0)) {
-        s->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible dialog of the process by its title, or its message box.
-HWND WaitForDialog(DWORD pid, const char* title, bool messageBox = false, DWORD ms = 10000) {
-    Search s = {pid, title, messageBox, nullptr};
-    WaitFor(
-        [&] {
-            s.found = nullptr;
-            ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&s));
-            return s.found != nullptr;
-        },
-        ms);
-    return s.found;
-}
-
-BOOL CALLBACK FindMenuWindow(HWND hWnd, LPARAM lParam) {
-    DWORD* pid = reinterpret_cast<DWORD*>(lParam);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(hWnd, &owner);
-    char cls[16] = {};
-    ::GetClassNameA(hWnd, cls, sizeof cls);
-    if (owner == pid[0] && strcmp(cls, "#32768") == 0 && ::IsWindowVisible(hWnd)) {
-        pid[1] = 1;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Whether a popup menu of the process is open.
-bool MenuOpen(DWORD pid) {
-    DWORD search[2] = {pid, 0};
-    ::EnumWindows(FindMenuWindow, reinterpret_cast<LPARAM>(search));
-    return search[1] != 0;
-}
-
-// Messages to the sample give up after five seconds: a sample stuck in a
-// message box (a failed assertion, say) fails the test instead of hanging it.
-LRESULT Send(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, bool bWide = false) {
-    DWORD_PTR result = 0;
-    if (bWide)
-        ::SendMessageTimeoutW(hWnd, nMsg, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
-    else
-        ::SendMessageTimeoutA(hWnd, nMsg, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
-    return static_cast<LRESULT>(result);
-}
-
-std::string ItemText(HWND hDlg, int nID) {
-    char buf[256] = {};
-    Send(::GetDlgItem(hDlg, nID), WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
-    return buf;
-}
 
 std::vector<std::string> ListItems(HWND hDlg) {
     HWND hList = ::GetDlgItem(hDlg, IDC_ITEMS);
