@@ -1,7 +1,8 @@
 // "Combos and browse edits": flat combo boxes in each of their states (at
 // rest, under the mouse, with the focus, read-only with their own colours,
 // disabled, with the flat look switched off, typing completed from the
-// list), browse edits of each kind (none, a folder, a menu of fields) and
+// list), browse edits of each kind (none, a folder, a file, a menu of
+// fields) and
 // an in-place editor started over a list row.  The menu's command is
 // inserted into the edit; the in-place editor's report is shown below.
 #include "gallery_page.h"
@@ -17,6 +18,7 @@ enum : UINT {
     IDC_COMBO = 100,  // 100..106
     IDC_BROWSE_NONE = 120,
     IDC_BROWSE_FOLDER,
+    IDC_BROWSE_FILE,
     IDC_BROWSE_MENU,
     IDC_ROWS,
     IDC_START_EDIT,
@@ -70,9 +72,9 @@ private:
     }
 
     CButton m_comboGroup, m_browseGroup, m_startEdit;
-    CStatic m_comboLabels[kCombos], m_browseLabels[4], m_report;
+    CStatic m_comboLabels[kCombos], m_browseLabels[5], m_report;
     CKXFlatComboBox m_combos[kCombos];
-    CKXBrowseEdit m_browseNone, m_browseFolder, m_browseMenu;
+    CKXBrowseEdit m_browseNone, m_browseFolder, m_browseFile, m_browseMenu;
     CListBox m_rows;
     CString m_strEdited;
 
@@ -85,11 +87,11 @@ BEGIN_MESSAGE_MAP(CCombosPage, CGalleryPage)
 END_MESSAGE_MAP()
 
 BOOL CCombosPage::CreateControls() {
-    if (!m_comboGroup.Create("CKXFlatComboBox", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(8, 4, 700, 282), this,
+    if (!m_comboGroup.Create("CKXFlatComboBox", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(8, 4, 700, 248), this,
                              0xffff))
         return FALSE;
     for (int i = 0; i < kCombos; ++i) {
-        const int y = 26 + i * 36;
+        const int y = 24 + i * 32;
         if (!Label(m_comboLabels[i], s_combos[i].pszLabel, CRect(20, y, 200, y + 22)) ||
             !m_combos[i].Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | s_combos[i].dwType,
                                 CRect(210, y, 450, y + 200), this, IDC_COMBO + i))
@@ -105,33 +107,36 @@ BOOL CCombosPage::CreateControls() {
 
     // Browse edits.
     if (!m_browseGroup.Create("CKXBrowseEdit and CKXItemEdit", WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
-                              CRect(8, 292, 700, 556), this, 0xffff))
+                              CRect(8, 256, 700, 540), this, 0xffff))
         return FALSE;
-    const char* labels[4] = {"No button (style 0)", "A folder (style 1)", "A field from a menu (style 4)",
-                             "In place over a row"};
-    for (int i = 0; i < 4; ++i) {
-        const int y = 314 + i * 36;
+    const char* labels[5] = {"No button (style 0)", "A folder (style 1)", "A file (style 2)",
+                             "A field from a menu (style 4)", "In place over a row"};
+    for (int i = 0; i < 5; ++i) {
+        const int y = 278 + i * 32;
         if (!Label(m_browseLabels[i], labels[i], CRect(20, y, 200, y + 22))) return FALSE;
     }
     const DWORD dwEdit = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
     m_browseNone.SetBrowseStyle(0);
     m_browseFolder.SetBrowseStyle(1);
+    m_browseFile.SetBrowseStyle(2);
     m_browseMenu.SetBrowseStyle(4, IDR_BROWSE_MENU, 0);
-    if (!m_browseNone.Create(dwEdit, CRect(210, 314, 560, 336), this, IDC_BROWSE_NONE) ||
-        !m_browseFolder.Create(dwEdit, CRect(210, 350, 560, 372), this, IDC_BROWSE_FOLDER) ||
-        !m_browseMenu.Create(dwEdit, CRect(210, 386, 560, 408), this, IDC_BROWSE_MENU))
+    if (!m_browseNone.Create(dwEdit, CRect(210, 278, 560, 300), this, IDC_BROWSE_NONE) ||
+        !m_browseFolder.Create(dwEdit, CRect(210, 310, 560, 332), this, IDC_BROWSE_FOLDER) ||
+        !m_browseFile.Create(dwEdit, CRect(210, 342, 560, 364), this, IDC_BROWSE_FILE) ||
+        !m_browseMenu.Create(dwEdit, CRect(210, 374, 560, 396), this, IDC_BROWSE_MENU))
         return FALSE;
-    for (CKXBrowseEdit* p : {&m_browseNone, &m_browseFolder, &m_browseMenu})
+    for (CKXBrowseEdit* p : {&m_browseNone, &m_browseFolder, &m_browseFile, &m_browseMenu})
         p->ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
     m_browseNone.SetWindowText("Typed only");
     m_browseFolder.SetWindowText("C:\\windows");
+    m_browseFile.SetWindowText("C:\\windows\\win.ini");
     m_browseMenu.SetWindowText("Page ");
 
-    if (!m_rows.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, CRect(210, 422, 560, 500), this, IDC_ROWS) ||
-        !m_startEdit.Create("Edit row 2", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(570, 422, 690, 446), this,
+    if (!m_rows.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, CRect(210, 406, 560, 484), this, IDC_ROWS) ||
+        !m_startEdit.Create("Edit row 2", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(570, 406, 690, 430), this,
                             IDC_START_EDIT) ||
         !m_report.Create("Enter applies, Esc cancels, clicking elsewhere applies.",
-                         WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(20, 512, 690, 548), this, IDC_REPORT))
+                         WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(20, 494, 690, 530), this, IDC_REPORT))
         return FALSE;
     for (const char* p : {"First row", "Second row", "Third row", "Fourth row"}) m_rows.AddString(p);
     return TRUE;

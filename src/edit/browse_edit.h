@@ -3,6 +3,8 @@
 // (SetBrowseStyle; its low three bits):
 //   0  no button;
 //   1  "..." chooses a folder (the folder dialog, starting at the text);
+//   2  "..." chooses a file (the open or save dialog, or the application's
+//      own file dialog given with SetFileDialog);
 //   4  an icon button opens the popup m_nSubMenu of menu m_nMenuID; the
 //      chosen command goes to the edit's top-level window, and the button
 //      stays pushed while the menu is open;
@@ -27,6 +29,7 @@
 #include "edit/edit.h"
 
 class CKXButton;
+class CFileDialog;
 
 class CKXBrowseEdit : public CKXEdit {
     DECLARE_DYNAMIC(CKXBrowseEdit)
@@ -42,8 +45,21 @@ public:
     using CKXEdit::Create;
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) override;
 
+    // The file mode's dialog.  An application's own dialog (the caller
+    // keeps it alive) replaces the one built from the settings below.
+    virtual void SetFileDialog(CFileDialog* pFileDialog) { m_pFileDialog = pFileDialog; }
+    // TRUE: an Open dialog; FALSE: Save As.
+    virtual void SetDlgOpenFile(BOOL bOpenFileDialog) { m_bOpenFileDialog = bOpenFileDialog; }
     // Null stores an empty text.
+    virtual void SetDlgDefExt(LPCTSTR lpszDefExt) { m_strDefExt = lpszDefExt ? lpszDefExt : ""; }
+    virtual void SetDlgFileName(LPCTSTR lpszFileName) { m_strFileName = lpszFileName ? lpszFileName : ""; }
+    // OFN_ flags.
+    virtual void SetDlgStyle(DWORD dwDlgStyle) { m_dwDlgStyle = dwDlgStyle; }
+    // "Name|*.ext|...||", as CFileDialog takes it.
+    virtual void SetDlgFilter(LPCTSTR lpszFilter) { m_strFilter = lpszFilter ? lpszFilter : ""; }
+    // The parent of the file dialog (the edit itself once it initialises).
     virtual void SetDlgOwner(CWnd* pWnd) { m_pDlgOwner = pWnd; }
+    // The folder dialog's title.
     virtual void SetDlgTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle ? lpszTitle : ""; }
     // Takes effect when the control initialises: call it before Create (or
     // before subclassing).
@@ -54,6 +70,8 @@ public:
     virtual void OnBrowse();
     // The folder dialog from the edit's text; IDOK puts the folder in the edit.
     virtual void ChooseDirectory();
+    // The file dialog; IDOK puts its path name in the edit.
+    virtual void ChooseFile();
     // The popup menu beside the button.
     virtual void PopupMenu();
     // bSelf: set the edit's own rectangle again (which makes room for the
@@ -80,13 +98,19 @@ protected:
 
     int m_nEdgeWidth;
     BYTE m_bBrowsing = 0;
+    BOOL m_bOpenFileDialog = TRUE;
     UINT m_nMenuID = 0;
     int m_nSubMenu = 0;
     CWnd* m_pDlgOwner = nullptr;
+    DWORD m_dwDlgStyle = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     DWORD m_dwBrowseStyle = KX_BROWSE_DIRECTORY;
     int m_nInitCookie = 1;
+    CString m_strDefExt;
+    CString m_strFileName;
+    CString m_strFilter;
     CString m_strTitle;
-    CKXButton* m_pButton = nullptr;  // owned
+    CFileDialog* m_pFileDialog = nullptr;  // the application's
+    CKXButton* m_pButton = nullptr;        // owned
 
     DECLARE_MESSAGE_MAP()
 };

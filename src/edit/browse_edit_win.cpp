@@ -2,11 +2,13 @@
 
 #include "bars/menu.h"
 #include "core/aux_data.h"
+#include "core/os_version.h"
 #include "core/kx_messages.h"
 #include "core/resource_scope.h"
 #include "edit/browse_button.h"
 #include "edit/browse_dialog.h"
 #include "kxres_ids.h"
+#include "win/commdlg.h"
 
 IMPLEMENT_DYNAMIC(CKXBrowseEdit, CKXEdit)
 
@@ -20,7 +22,10 @@ BEGIN_MESSAGE_MAP(CKXBrowseEdit, CKXEdit)
 END_MESSAGE_MAP()
 
 CKXBrowseEdit::CKXBrowseEdit() : m_nEdgeWidth(::GetSystemMetrics(SM_CXEDGE)) {
+    // A missing string leaves its text empty.
     CKXResourceScope scope;
+    if (!m_strDefExt.LoadString(IDS_KX_BROWSE_DEFEXT)) m_strDefExt.Empty();
+    if (!m_strFilter.LoadString(IDS_KX_BROWSE_FILTER)) m_strFilter.Empty();
     if (!m_strTitle.LoadString(IDS_KX_BROWSE_FOLDER_TITLE)) m_strTitle.Empty();
 }
 
@@ -139,6 +144,7 @@ void CKXBrowseEdit::OnBrowse() {
     if (lHandled == 0 && ::IsWindow(hWnd)) {
         switch (action) {
         case KX_BROWSE_DIRECTORY: ChooseDirectory(); break;
+        case KX_BROWSE_FILE: ChooseFile(); break;
         case KX_BROWSE_MENU: PopupMenu(); break;
         default: break;
         }
@@ -158,6 +164,18 @@ void CKXBrowseEdit::ChooseDirectory() {
     GetWindowText(strText);
     dlg.SetSelPath(strText);  // a path too long for the platform starts at the current directory
     if (dlg.DoModal() == IDOK && ::IsWindow(m_hWnd)) SetWindowText(dlg.GetSelPath());
+}
+
+void CKXBrowseEdit::ChooseFile() {
+    if (m_pFileDialog != nullptr) {
+        if (m_pFileDialog->DoModal() == IDOK && ::IsWindow(m_hWnd)) SetWindowText(m_pFileDialog->GetPathName());
+        return;
+    }
+    // The older, shorter structure, unless the system knows the full one.
+    const DWORD dwSize =
+        CKXOSVersionInfo::Get().IsWin2KOrGreater() ? sizeof(OPENFILENAMEA) : OPENFILENAME_SIZE_VERSION_400A;
+    CFileDialog dlg(m_bOpenFileDialog, m_strDefExt, m_strFileName, m_dwDlgStyle, m_strFilter, m_pDlgOwner, dwSize);
+    if (dlg.DoModal() == IDOK && ::IsWindow(m_hWnd)) SetWindowText(dlg.GetPathName());
 }
 
 void CKXBrowseEdit::PopupMenu() {

@@ -1,16 +1,17 @@
 // The browse edit under Wine: the button's place beside the edit through
 // moves, showing and enabling; the deferred set-up by both ways of making
 // the control; the parent's say before browsing; the real folder dialog
-// opened from the button and answered by a second thread; the popup menu's
-// command reaching the top-level window.
+// and file dialogs opened from the button and answered by the test; the
+// popup menu's command reaching the top-level window.
 #include "edit/browse_dialog.h"
 #include "edit/browse_edit.h"
+#include "win/commdlg.h"
 
 #include "core/button.h"
 #include "core/kx_messages.h"
-#include "dialog_answerer.h"
 #include "edit_fixture.h"
 #include "edit_test_res.h"
+#include "support/dialog_answer.h"
 #include "support/input.h"
 #include "support/menu_loop.h"
 #include "support/msg_recorder.h"
@@ -19,12 +20,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
 using kxtest::EditTest;
 
-// A folder of its own under the temporary folder, removed afterwards.
+// A folder of its own under the temporary folder, removed afterwards, with
+// the files a test puts in it.
 class TempFolder {
 public:
     explicit TempFolder(const char* pszName) {
@@ -35,11 +38,22 @@ public:
         m_path = std::string(szLong) + pszName + std::to_string(::GetCurrentProcessId());
         ::CreateDirectoryA(m_path.c_str(), nullptr);
     }
-    ~TempFolder() { ::RemoveDirectoryA(m_path.c_str()); }
+    ~TempFolder() {
+        for (const std::string& file : m_files) ::DeleteFileA(file.c_str());
+        ::RemoveDirectoryA(m_path.c_str());
+    }
     const char* c_str() const { return m_path.c_str(); }
+    std::string AddFile(const char* pszName) {
+        m_files.push_back(m_path + "\\" + pszName);
+        const HANDLE h = ::CreateFileA(m_files.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+        return m_files.back();
+    }
+    std::string Name(const char* pszName) const { return m_path + "\\" + pszName; }
 
 private:
     std::string m_path;
+    std::vector<std::string> m_files;
 };
 
 class BrowseEditTest : public EditTest {
@@ -150,9 +164,14 @@ TEST_F(BrowseEditTest, AParentThatAnswersTheRequestBrowsesInsteadOfTheEdit) {
     m_lAnswer = 1;
     kxtest::MessageRecorder rec;
     rec.Watch(m_window.hwnd(), "parent", {WM_NOTIFY});
-    kxtest::DialogAnswerer answerer([](HWND) {}, 600);
+    bool bOpened = false;
+    kxtest::DialogAnswer answer("", {[&](HWND hDlg) {
+                                    bOpened = true;
+                                    kxtest::ClickButton(hDlg, IDCANCEL);
+                                }},
+                                600);
     ClickButton(edit);
-    EXPECT_FALSE(answerer.Join()) << "a dialog opened: " << answerer.Title();
+    EXPECT_FALSE(bOpened);
     EXPECT_TRUE(kxtest::SequenceIs(rec.Take(), {{"parent", WM_NOTIFY, kxtest::kSent, 1}}));
     EXPECT_STREQ("C:\\somewhere", TextOf(edit));
     int nStart = -1, nEnd = -1;
@@ -163,7 +182,19 @@ TEST_F(BrowseEditTest, AParentThatAnswersTheRequestBrowsesInsteadOfTheEdit) {
     EXPECT_FALSE(edit.IsBrowsing());
 }
 
+// The folder dialog's steps: select a folder (none: keep the start), then press a button.
+std::vector<kxtest::DialogAnswer::Step> AnswerFolder(const char* pszSelect, int nButton) {
+    std::vector<kxtest::DialogAnswer::Step> steps;
+    if (pszSelect)
+        steps.push_back([pszSelect](HWND hDlg) {
+            ::SendMessageA(hDlg, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(pszSelect));
+        });
+    steps.push_back([nButton](HWND hDlg) { kxtest::ClickButton(hDlg, nButton); });
+    return steps;
+}
+
 TEST_F(BrowseEditTest, TheFolderDialogStartsAtTheTextAndPutsTheChoiceInTheEdit) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
     const TempFolder start("kx_browse_start"), chosen("kx_browse_chosen"), current("kx_browse_current");
     CKXBrowseEdit edit;
     MakeBrowse(edit, 1);
@@ -171,12 +202,9 @@ TEST_F(BrowseEditTest, TheFolderDialogStartsAtTheTextAndPutsTheChoiceInTheEdit) 
     // A folder chosen in the dialog lands in the edit.
     edit.SetWindowText(start.c_str());
     {
-        kxtest::DialogAnswerer answerer([&](HWND hDlg) {
-            ::SendMessageA(hDlg, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(chosen.c_str()));
-            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
-        });
+        kxtest::DialogAnswer answer("", AnswerFolder(chosen.c_str(), IDOK));
         ClickButton(edit);
-        ASSERT_TRUE(answerer.Join());
+        ASSERT_TRUE(answer.Done());
     }
     EXPECT_STRCASEEQ(chosen.c_str(), TextOf(edit));
     EXPECT_EQ(1, m_nAsked);  // the parent was asked first
@@ -184,20 +212,17 @@ TEST_F(BrowseEditTest, TheFolderDialogStartsAtTheTextAndPutsTheChoiceInTheEdit) 
     // OK at once: the dialog started at the text.
     edit.SetWindowText(start.c_str());
     {
-        kxtest::DialogAnswerer answerer([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); });
+        kxtest::DialogAnswer answer("", AnswerFolder(nullptr, IDOK));
         ClickButton(edit);
-        ASSERT_TRUE(answerer.Join());
+        ASSERT_TRUE(answer.Done());
     }
     EXPECT_STRCASEEQ(start.c_str(), TextOf(edit));
 
     // Cancelled after choosing: nothing changes.
     {
-        kxtest::DialogAnswerer answerer([&](HWND hDlg) {
-            ::SendMessageA(hDlg, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(chosen.c_str()));
-            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
-        });
+        kxtest::DialogAnswer answer("", AnswerFolder(chosen.c_str(), IDCANCEL));
         ClickButton(edit);
-        ASSERT_TRUE(answerer.Join());
+        ASSERT_TRUE(answer.Done());
     }
     EXPECT_STRCASEEQ(start.c_str(), TextOf(edit));
 
@@ -207,9 +232,9 @@ TEST_F(BrowseEditTest, TheFolderDialogStartsAtTheTextAndPutsTheChoiceInTheEdit) 
     ASSERT_TRUE(::SetCurrentDirectoryA(current.c_str()));
     for (const CString& strText : {CString(""), CString('x', 400)}) {
         edit.SetWindowText(strText);
-        kxtest::DialogAnswerer answerer([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); });
+        kxtest::DialogAnswer answer("", AnswerFolder(nullptr, IDOK));
         ClickButton(edit);
-        EXPECT_TRUE(answerer.Join());
+        EXPECT_TRUE(answer.Done());
         EXPECT_STRCASEEQ(current.c_str(), TextOf(edit));
     }
     ::SetCurrentDirectoryA(szSaved);
@@ -217,6 +242,7 @@ TEST_F(BrowseEditTest, TheFolderDialogStartsAtTheTextAndPutsTheChoiceInTheEdit) 
 }
 
 TEST_F(BrowseEditTest, TheFolderDialogAloneReturnsThePathOrChangesNothing) {
+    kxtest::CursorLock lock;
     const TempFolder chosen("kx_browse_alone");
     CKXBrowseDialog dlg(&m_parent);
     EXPECT_EQ(m_window.hwnd(), dlg.GetOwner());
@@ -226,7 +252,7 @@ TEST_F(BrowseEditTest, TheFolderDialogAloneReturnsThePathOrChangesNothing) {
     EXPECT_FALSE(dlg.SetSelPath(nullptr));
     ASSERT_TRUE(dlg.SetSelPath("C:\\before"));
     {
-        kxtest::DialogAnswerer answerer([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
+        kxtest::DialogAnswer answer("", AnswerFolder(nullptr, IDCANCEL));
         EXPECT_EQ(IDCANCEL, dlg.DoModal());
     }
     EXPECT_STREQ("C:\\before", dlg.GetSelPath());
@@ -234,10 +260,75 @@ TEST_F(BrowseEditTest, TheFolderDialogAloneReturnsThePathOrChangesNothing) {
     dlg.SetOptions(dlg.GetOptions() | BIF_STATUSTEXT);
     ASSERT_TRUE(dlg.SetSelPath(chosen.c_str()));
     {
-        kxtest::DialogAnswerer answerer([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); });
+        kxtest::DialogAnswer answer("", AnswerFolder(nullptr, IDOK));
         EXPECT_EQ(IDOK, dlg.DoModal());
     }
     EXPECT_STRCASEEQ(chosen.c_str(), dlg.GetSelPath());
+}
+
+// A file dialog of the application's own, which counts its runs.
+class CCountingFileDialog : public CFileDialog {
+public:
+    CCountingFileDialog() : CFileDialog(FALSE, "log", nullptr, OFN_HIDEREADONLY, "Logs (*.log)|*.log||") {}
+    INT_PTR DoModal() override {
+        ++m_nRuns;
+        return CFileDialog::DoModal();
+    }
+    int m_nRuns = 0;
+};
+
+TEST_F(BrowseEditTest, TheFileStyleOpensTheOpenOrSaveDialogOrTheApplicationsOwn) {
+    kxtest::CursorLock lock;
+    TempFolder folder("kx_browse_files");
+    const std::string strExisting = folder.AddFile("notes.txt");
+    CKXBrowseEdit edit;
+    MakeBrowse(edit, 2);
+    edit.SetWindowText("before");
+
+    auto answerFile = [](const std::string& strName, int nButton) {
+        return std::vector<kxtest::DialogAnswer::Step>{
+            [strName](HWND hDlg) { kxtest::TypeFileName(hDlg, strName.c_str()); },
+            [nButton](HWND hDlg) { kxtest::ClickButton(hDlg, nButton); }};
+    };
+    // Cancelled: nothing changes.
+    {
+        kxtest::DialogAnswer answer("Open", answerFile(strExisting, IDCANCEL));
+        ClickButton(edit);
+        ASSERT_TRUE(answer.Done());
+    }
+    EXPECT_STREQ("before", TextOf(edit));
+    // Open: an existing file.
+    {
+        kxtest::DialogAnswer answer("Open", answerFile(strExisting, IDOK));
+        ClickButton(edit);
+        ASSERT_TRUE(answer.Done());
+    }
+    EXPECT_STRCASEEQ(strExisting.c_str(), TextOf(edit));
+    EXPECT_EQ(1, m_nAsked);
+
+    // Save As, with the default extension from the edit's settings.
+    edit.SetDlgOpenFile(FALSE);
+    edit.SetDlgStyle(OFN_EXPLORER | OFN_HIDEREADONLY);
+    edit.SetDlgDefExt("dat");
+    edit.SetDlgFilter(nullptr);
+    {
+        kxtest::DialogAnswer answer("Save", answerFile(folder.Name("report"), IDOK));
+        ClickButton(edit);
+        ASSERT_TRUE(answer.Done());
+    }
+    EXPECT_STRCASEEQ(folder.Name("report.dat").c_str(), TextOf(edit));
+
+    // The application's own dialog replaces the built-in one.
+    CCountingFileDialog own;
+    edit.SetFileDialog(&own);
+    {
+        kxtest::DialogAnswer answer("Save", answerFile(folder.Name("trace"), IDOK));
+        ClickButton(edit);
+        ASSERT_TRUE(answer.Done());
+    }
+    EXPECT_EQ(1, own.m_nRuns);
+    EXPECT_STRCASEEQ(folder.Name("trace.log").c_str(), TextOf(edit));
+    EXPECT_EQ(edit.m_hWnd, ::GetFocus());
 }
 
 TEST_F(BrowseEditTest, TheMenuButtonStaysPushedWhileItsCommandIsChosen) {

@@ -38,40 +38,23 @@ KX_COMBO_COLORS Colors(int nLook, bool bXP, bool bDropped = false, bool bEnabled
     return KXFlatComboColors(kPal, s);
 }
 
-TEST(FlatComboLookTest, TheClassicLookIsFlatRaisedOrSunken) {
-    const KX_COMBO_COLORS flat = Colors(1, false);
-    EXPECT_EQ(kFace, flat.clrOuterTL);
-    EXPECT_EQ(kFace, flat.clrOuterBR);
-    EXPECT_EQ(kFace, flat.clrButtonTL);
-    const KX_COMBO_COLORS raised = Colors(2, false);
-    EXPECT_EQ(kHilite, raised.clrButtonTL);
-    EXPECT_EQ(kShadow, raised.clrButtonBR);
-    const KX_COMBO_COLORS pressed = Colors(3, false);
-    EXPECT_EQ(kShadow, pressed.clrButtonTL);
-    EXPECT_EQ(kHilite, pressed.clrButtonBR);
-    EXPECT_EQ(kShadow, Colors(2, false, true).clrButtonTL);  // a dropped list sinks the button
-    // Disabled: the inner frame in the highlight colour, the arrow greyed.
-    const KX_COMBO_COLORS disabled = Colors(1, false, false, false);
-    EXPECT_EQ(kHilite, disabled.clrInnerTL);
-    EXPECT_EQ(kShadow, disabled.clrArrow);
-}
-
-TEST(FlatComboLookTest, TheXPLookHighlightsAndTakesTheControlsColours) {
-    const KX_COMBO_COLORS flat = Colors(1, true);
-    EXPECT_EQ(kFace, flat.clrOuterTL);
-    EXPECT_EQ(kBk, flat.clrInnerTL);
-    EXPECT_EQ(kFace, flat.clrButtonFill);
-    EXPECT_EQ(kText, flat.clrArrow);
+TEST(FlatComboLookTest, EachLookTakesItsColours) {
+    // Classic: flat in the face colour, raised, sunken (also while dropped).
+    EXPECT_EQ(kFace, Colors(1, false).clrButtonTL);
+    EXPECT_EQ(kHilite, Colors(2, false).clrButtonTL);
+    EXPECT_EQ(kShadow, Colors(3, false).clrButtonTL);
+    EXPECT_EQ(kShadow, Colors(2, false, true).clrButtonTL);
+    EXPECT_EQ(kHilite, Colors(1, false, false, false).clrInnerTL);  // disabled
+    // XP: the highlight over the control's own (read-only) colours.
     const KX_COMBO_COLORS hot = Colors(2, true, false, true, true);
     EXPECT_EQ(kHlBorder, hot.clrOuterTL);
-    EXPECT_EQ(kHlBorder, hot.clrButtonTL);
     EXPECT_EQ(kHl, hot.clrButtonFill);
     EXPECT_EQ(kRoBk, hot.clrInnerTL);
     EXPECT_EQ(kRoText, hot.clrArrow);
+    EXPECT_EQ(kBk, Colors(1, true).clrInnerTL);
     const KX_COMBO_COLORS dropped = Colors(2, true, true);
     EXPECT_EQ(kHlPushed, dropped.clrButtonFill);
     EXPECT_EQ(kPushedText, dropped.clrArrow);
-    EXPECT_EQ(kFace, Colors(1, true, false, false).clrInnerTL);  // disabled: the face behind
 
     EXPECT_EQ(kFace, KXFlatComboBackground(kFace, kBk, kRoBk, false, true));
     EXPECT_EQ(kRoBk, KXFlatComboBackground(kFace, kBk, kRoBk, true, true));
