@@ -304,7 +304,7 @@ TEST_F(BrowseEditTest, TheFileStyleOpensTheOpenOrSaveDialogOrTheApplicationsOwn)
         ASSERT_TRUE(answer.Done());
     }
     EXPECT_STRCASEEQ(strExisting.c_str(), TextOf(edit));
-    EXPECT_EQ(1, m_nAsked);
+    EXPECT_EQ(2, m_nAsked);  // the parent is asked each time
 
     // Save As, with the default extension from the edit's settings.
     edit.SetDlgOpenFile(FALSE);
