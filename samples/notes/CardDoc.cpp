@@ -2,14 +2,14 @@
 #include "stdafx.h"
 
 #include "CardDoc.h"
+#include "CardSheet.h"
 #include "resource.h"
 
 IMPLEMENT_DYNCREATE(CCardDoc, CDocument)
 
 BEGIN_MESSAGE_MAP(CCardDoc, CDocument)
     ON_COMMAND(ID_CARD_CLEAR, OnCardClear)
-    // Card > Properties... will open the card's property sheet here
-    // (ID_CARD_PROPERTIES), once the framework has property sheets.
+    ON_COMMAND(ID_CARD_PROPERTIES, OnCardProperties)
 END_MESSAGE_MAP()
 
 BOOL CCardDoc::OnNewDocument() {
@@ -36,4 +36,9 @@ void CCardDoc::OnCardClear() {
     DeleteContents();
     SetModifiedFlag();
     UpdateAllViews(nullptr);
+}
+
+void CCardDoc::OnCardProperties() {
+    CCardSheet sheet(this, AfxGetMainWnd());
+    sheet.DoModal();
 }

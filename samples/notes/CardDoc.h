@@ -14,5 +14,6 @@ public:
 
 protected:
     void OnCardClear();
+    void OnCardProperties();
     DECLARE_MESSAGE_MAP()
 };

@@ -7,5 +7,6 @@
 #define IDC_CARD_PHONE 1001
 #define IDC_CARD_FAVOURITE 1002
 #define ID_CARD_CLEAR 32771
-// Reserved for the card's properties sheet (Card > Properties...).
 #define ID_CARD_PROPERTIES 32772
+#define IDD_CARD_CONTACT 132
+#define IDD_CARD_MARK 133

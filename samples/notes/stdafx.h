@@ -4,3 +4,4 @@
 #include <afxwin.h>  // frames, views, documents, the application
 #include <afxext.h>  // control bars
 #include <afxadv.h>  // the recent-file list
+#include <afxdlgs.h> // property sheets

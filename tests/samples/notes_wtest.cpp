@@ -1,9 +1,11 @@
 // The Notes sample, driven from outside: File > New asks for the type, a
 // card typed into its form is saved through the file dialog, closed,
 // reopened from the recent-file list and through File > Open with its data
-// back; a note beside it; tiling and cascading the children; closing the
+// back; edited on its property sheet (OK keeps, Cancel drops); a note beside it; tiling and cascading the children; closing the
 // program with a modified note asks first, and the program ends with 0.
 #include <windows.h>
+
+#include <prsht.h>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,7 @@ using namespace kxsample;
 
 // The sample's identifiers (samples/notes/resource.h, afxres.h).
 const int IDC_CARD_NAME = 1000, IDC_CARD_PHONE = 1001, IDC_CARD_FAVOURITE = 1002, AFX_IDC_LISTBOX = 100;
+const UINT ID_CARD_PROPERTIES = 32772;
 const UINT ID_FILE_NEW = 0xE100, ID_FILE_OPEN = 0xE101, ID_FILE_SAVE = 0xE103, ID_FILE_MRU_FILE1 = 0xE110,
            ID_WINDOW_CASCADE = 0xE132, ID_WINDOW_TILE_HORZ = 0xE133, AFX_IDW_PANE_FIRST = 0xE900;
 
@@ -166,6 +169,22 @@ TEST(NotesSample, DocumentsFilesRecentListWindowsAndPrompt) {
     ASSERT_NE(app.WaitForChild("kx_notes_card.kxc"), nullptr) << "not opened through the file dialog";
     EXPECT_EQ(ItemText(app.View(), IDC_CARD_NAME), "Ada Lovelace");
     HWND hCard = app.ActiveChild();
+
+    // Card > Properties...: OK puts the sheet's fields into the card and its
+    // form; Cancel leaves them.
+    for (UINT button : {PSBTN_OK, PSBTN_CANCEL}) {
+        app.Command(ID_CARD_PROPERTIES);
+        HWND hSheet = WaitForDialog(app.pid(), "Card Properties");
+        ASSERT_NE(hSheet, nullptr) << "no property sheet";
+        HWND hPage = ::FindWindowExA(hSheet, nullptr, "#32770", nullptr);
+        EXPECT_EQ(ItemText(hPage, IDC_CARD_NAME), button == PSBTN_OK ? "Ada Lovelace" : "Ada King");
+        const char* typed = button == PSBTN_OK ? "Ada King" : "Ada Byron";
+        Send(::GetDlgItem(hPage, IDC_CARD_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed));
+        ::PostMessageA(hSheet, PSM_PRESSBUTTON, button, 0);
+        ASSERT_TRUE(WaitFor([&] { return !::IsWindow(hSheet); }));
+        EXPECT_EQ(ItemText(app.View(), IDC_CARD_NAME), "Ada King");
+    }
+    app.Command(ID_FILE_SAVE);  // saved under its name, without a dialog
 
     // A note beside it, typed into.
     ASSERT_TRUE(app.New("Note"));
