@@ -61,10 +61,4 @@ TEST(ComboCompleteTest, TypingNarrowsTheItemAndSelectsWhatWasNotTyped) {
     EXPECT_EQ(MAKELONG(4, -1), MAKELONG(done.nSelStart, done.nSelEnd));
 }
 
-TEST(ComboCompleteTest, OnlyBackspaceAndDeleteHoldCompletionOff) {
-    EXPECT_TRUE(KXComboKeySuppresses(0x08));
-    EXPECT_TRUE(KXComboKeySuppresses(0x2E));
-    for (unsigned vk : {0x09u, 0x0Du, 0x1Bu, 0x25u, 0x27u, 0x41u, 0x2Du}) EXPECT_FALSE(KXComboKeySuppresses(vk)) << vk;
-}
-
 }  // namespace

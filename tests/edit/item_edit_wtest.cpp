@@ -30,13 +30,6 @@ protected:
         m_hEdit = p->m_hWnd;
         return p;
     }
-    // Pumps as an application's loop does: PreTranslateMessage first.
-    void PumpTranslated() {
-        MSG msg;
-        for (int i = 0; i < 200 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i)
-            if (!CWnd::WalkPreTranslateTree(m_window.hwnd(), &msg)) ::DispatchMessageA(&msg);
-        kxtest::PumpUntilIdle();
-    }
     // What the owner was told: its WM_COMMAND messages with the editor's
     // two codes (the platform edit's own notifications left out).
     static std::vector<kxtest::RecordedMessage> Reports(std::vector<kxtest::RecordedMessage> records) {
