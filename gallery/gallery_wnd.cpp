@@ -56,6 +56,12 @@ int CGalleryView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     return 0;
 }
 
+BOOL CGalleryView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    CGalleryPage* pPage = GetPage(m_nCurrentPage);
+    if (pPage && pPage->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 CGalleryPage* CGalleryView::GetPage(int nPage) const {
     if (nPage < 0 || nPage >= GetPageCount()) return nullptr;
     return m_pages[static_cast<size_t>(nPage)].get();
@@ -146,6 +152,12 @@ BOOL CGalleryWnd::CreateGallery() {
 }
 
 BOOL CGalleryWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext*) { return m_wndView.CreateView(this); }
+
+BOOL CGalleryWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    // The view is a plain window, not the frame's active CView: route to it here.
+    if (m_wndView.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
 
 int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;

@@ -24,6 +24,9 @@ public:
     int GetCurrentPage() const { return m_nCurrentPage; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Commands (from popup menus the pages open) go to the page on show
+    // first, as a frame passes them to its view.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -59,6 +62,7 @@ public:
 
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     void OnPagePrev();

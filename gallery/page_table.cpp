@@ -19,6 +19,7 @@ CGalleryPage* CreatePropertyGridViewPage();
 CGalleryPage* CreatePropertyGridPage();
 CGalleryPage* CreateColoursPage();
 CGalleryPage* CreateDockingPage();
+CGalleryPage* CreateCombosPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -31,6 +32,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreateMenuPage,
     CreateEditsPage,
     CreateHexEditPage,
+    CreateCombosPage,
     CreateFlatTabsPage,
     CreateOutBarPage,
     CreatePropertyGridViewPage,

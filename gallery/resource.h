@@ -13,3 +13,9 @@
 #define IDR_GALLERY 200
 #define ID_PAGE_PREV 32771
 #define ID_PAGE_NEXT 32772
+
+// The browse edit's menu on the "Combos and browse edits" page.
+#define IDR_BROWSE_MENU 210
+#define ID_BROWSE_NAME 211
+#define ID_BROWSE_DATE 212
+#define ID_BROWSE_PAGE 213

@@ -64,3 +64,7 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// Whether the cursor lies in pWnd's window rectangle: the hover test of the
+// flat controls.
+BOOL KXCursorInWindow(const CWnd* pWnd);

@@ -86,13 +86,14 @@ void CKXFlatEdit::DisableFlatLook(BOOL bDisable) {
 
 // --- the edge ---------------------------------------------------------------------
 
-BOOL CKXFlatEdit::PointInRect() {
+BOOL KXCursorInWindow(const CWnd* pWnd) {
     CPoint pt;
-    ::GetCursorPos(&pt);
     CRect rc;
-    GetWindowRect(&rc);
+    if (!::GetCursorPos(&pt) || !::GetWindowRect(pWnd->GetSafeHwnd(), &rc)) return FALSE;
     return rc.PtInRect(pt);
 }
+
+BOOL CKXFlatEdit::PointInRect() { return KXCursorInWindow(this); }
 
 void CKXFlatEdit::DrawEdit(CDC* pDC, eSTATE eState) {
     const CKXAuxData& aux = CKXAuxData::Get();

@@ -108,6 +108,9 @@ public:
     CKXPropertyGridItem* AddChildItem(UINT nID, CRect rect, int nFlags = 0);
     CKXPropertyGridItem* AddChildItem(UINT nID, LOGFONT& font, int nFlags = 0);
     CKXPropertyGridItem* AddChildItem(UINT nID, HICON hIcon, int nFlags = 0);
+    // A file item; bOpen is its mode (see property_grid_item_file.h).
+    CKXPropertyGridItem* AddChildItem(UINT nID, LPCTSTR lpszValue, LPCTSTR lpszFilter, DWORD dwFlags, BOOL bOpen,
+                                      int nFlags = 0);
     // Takes the item out of the tree, rebuilds the rows and releases it.
     void Remove();
 

@@ -41,3 +41,9 @@ CKXPropertyGridItem* CKXPropertyGridItem::AddChildItem(UINT nID, LOGFONT& font, 
 CKXPropertyGridItem* CKXPropertyGridItem::AddChildItem(UINT nID, HICON hIcon, int nFlags) {
     return AddChildItem(WithFlags(new CKXPropertyGridItemIcon(nID, hIcon), nFlags));
 }
+
+CKXPropertyGridItem* CKXPropertyGridItem::AddChildItem(UINT nID, LPCTSTR lpszValue, LPCTSTR lpszFilter,
+                                                       DWORD dwFlags, BOOL bOpen, int nFlags) {
+    return AddChildItem(
+        WithFlags(new CKXPropertyGridItemFileDialog(nID, lpszValue, lpszFilter, dwFlags, bOpen), nFlags));
+}

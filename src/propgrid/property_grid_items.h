@@ -4,6 +4,7 @@
 #include "propgrid/property_grid_item.h"
 #include "propgrid/property_grid_item_bool.h"
 #include "propgrid/property_grid_item_color.h"
+#include "propgrid/property_grid_item_file.h"
 #include "propgrid/property_grid_item_icon.h"
 #include "propgrid/property_grid_item_input.h"
 #include "propgrid/property_grid_item_number.h"

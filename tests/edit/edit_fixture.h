@@ -56,6 +56,14 @@ protected:
         PumpUntilIdle();
     }
 
+    // Pumps as an application's loop does: PreTranslateMessage first.
+    void PumpTranslated() {
+        MSG msg;
+        for (int i = 0; i < 200 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i)
+            if (!CWnd::WalkPreTranslateTree(m_window.hwnd(), &msg)) ::DispatchMessageA(&msg);
+        PumpUntilIdle();
+    }
+
     HostWindow m_window;
     CWnd m_parent;
 };

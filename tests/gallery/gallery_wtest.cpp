@@ -87,6 +87,8 @@ TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
              "edits.png",
              "hex-editor.png",
              "hex-editor-menu.png",
+             "combos-and-browse-edits.png",
+             "combos-and-browse-edits-menu.png",
              "flat-tabs.png",
              "outlook-bar.png",
              "outlook-bar-menu.png",

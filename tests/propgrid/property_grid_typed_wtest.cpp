@@ -296,6 +296,37 @@ TEST_F(TypedTest, ColourPopupDropsUnderTheRowAndReportsTheChoice) {
     kxtest::PumpUntilIdle();
 }
 
+TEST_F(TypedTest, FileItemKeepsThePartItsModeNames) {
+    kxtest::CursorLock lock;  // the dialog takes the foreground
+    char szDir[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, szDir);
+    const CString strPath = CString(szDir) + "kx_typed_item.txt";
+    HANDLE hFile = ::CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    ::CloseHandle(hFile);
+    auto* pName = AddItem(new CKXPropertyGridItemFileDialog("Name", "", "Text (*.txt)|*.txt||", OFN_FILEMUSTEXIST,
+                                                            KX_FILE_MODE_NAME));
+    auto* pTitle = AddItem(new CKXPropertyGridItemFileDialog("Title", "", nullptr, 0, KX_FILE_MODE_TITLE));
+    EXPECT_EQ(UINT(KX_ITEM_EDIT | KX_ITEM_BROWSE_BUTTON), pName->GetFlags());
+    for (auto* pItem : {pName, pTitle}) {
+        kxtest::DialogAnswer answer("Open", {
+            [&](HWND dlg) { kxtest::TypeFileName(dlg, strPath); },
+            [](HWND dlg) { kxtest::ClickButton(dlg, IDOK); },
+        });
+        pItem->OnInplaceButtonDown();
+        EXPECT_TRUE(answer.Done());
+    }
+    EXPECT_EQ("kx_typed_item.txt", pName->GetValue());
+    EXPECT_EQ("kx_typed_item", pTitle->GetValue());
+    // Cancelled, the value stays.
+    kxtest::DialogAnswer cancel("Open", {[](HWND dlg) { kxtest::ClickButton(dlg, IDCANCEL); }});
+    pName->OnInplaceButtonDown();
+    EXPECT_EQ("kx_typed_item.txt", pName->GetValue());
+    ::DeleteFileA(strPath);
+    EXPECT_TRUE(m_pCategory->AddChildItem(0u, "x", nullptr, 0, TRUE)->IsKindOf(
+        RUNTIME_CLASS(CKXPropertyGridItemFileDialog)));
+}
+
 TEST_F(TypedTest, HotKeyFieldAndMaskedEditCommitWhenLeft) {
     auto* pHotKey = AddItem(new CKXPropertyGridItemHotKey("Key", 'K', HOTKEYF_CONTROL));
     auto* pMask = AddItem(new CKXPropertyGridItemMaskEdit("Phone", "999-9999", "___-____"));

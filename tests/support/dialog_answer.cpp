@@ -1,5 +1,7 @@
 #include "support/dialog_answer.h"
 
+#include <dlgs.h>
+
 #include <map>
 
 namespace kxtest {
@@ -39,6 +41,15 @@ void ClickButton(HWND dialog, int id) {
   HWND button = ::GetDlgItem(dialog, id);
   if (button != nullptr && ::IsWindowEnabled(button))
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+void TypeFileName(HWND dialog, const char* text) {
+  HWND box = ::GetDlgItem(dialog, cmb13);
+  if (box == nullptr) box = ::GetDlgItem(dialog, edt1);
+  ::SetWindowTextA(box, text);
+  if (HWND edit = ::FindWindowExA(box, nullptr, "Edit", nullptr)) ::SetWindowTextA(edit, text);
+  if (HWND combo = ::FindWindowExA(box, nullptr, "ComboBox", nullptr))
+    if (HWND edit = ::FindWindowExA(combo, nullptr, "Edit", nullptr)) ::SetWindowTextA(edit, text);
 }
 
 DialogAnswer::DialogAnswer(std::string caption, std::vector<Step> steps, unsigned timeoutMs)

@@ -50,5 +50,8 @@ class DialogAnswer {
 HWND FindThreadDialog(const std::string& caption);
 // Presses a dialog's button as a click would (BN_CLICKED from the button).
 void ClickButton(HWND dialog, int id);
+// Types into a file dialog's file name box (the explorer dialog's extended
+// combo box, or the old dialog's edit).
+void TypeFileName(HWND dialog, const char* text);
 
 }  // namespace kxtest

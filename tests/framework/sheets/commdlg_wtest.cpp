@@ -73,16 +73,6 @@ public:
     }
 };
 
-// Types into the explorer dialog's file name box (an extended combo box).
-void TypeFileName(HWND dlg, const char* text) {
-    HWND box = ::GetDlgItem(dlg, cmb13);
-    if (box == nullptr) box = ::GetDlgItem(dlg, edt1);
-    ::SetWindowTextA(box, text);
-    if (HWND edit = ::FindWindowExA(box, nullptr, "Edit", nullptr)) ::SetWindowTextA(edit, text);
-    if (HWND combo = ::FindWindowExA(box, nullptr, "ComboBox", nullptr))
-        if (HWND edit = ::FindWindowExA(combo, nullptr, "Edit", nullptr)) ::SetWindowTextA(edit, text);
-}
-
 bool SamePath(const CString& a, const std::string& b) { return ::lstrcmpiA(a, b.c_str()) == 0; }
 
 }  // namespace commdlg_test
@@ -113,13 +103,13 @@ TEST(CFileDialogTest, OpenOneFileTypedByTheUser) {
             EXPECT_EQ(::GetParent(dlg.m_hWnd), dlgWnd);
             EXPECT_EQ(dlg.m_init, 1);
             EXPECT_TRUE(SamePath(dlg.GetFolderPath(), folder.Path()));
-            TypeFileName(dlgWnd, "a.txt");
+            kxtest::TypeFileName(dlgWnd, "a.txt");
             kxtest::ClickButton(dlgWnd, IDOK);  // refused by OnFileNameOK
         },
         [&](HWND dlgWnd) {
             EXPECT_EQ(dlg.m_fileOk, 1);
 
-            TypeFileName(dlgWnd, "a.txt");
+            kxtest::TypeFileName(dlgWnd, "a.txt");
             kxtest::ClickButton(dlgWnd, IDOK);
         },
     });
@@ -144,7 +134,7 @@ TEST(CFileDialogTest, MultipleSelectionGivesEveryPath) {
     CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST);
     dlg.m_ofn.lpstrInitialDir = folder.Path().c_str();
     kxtest::DialogAnswer answer("Open", {[&](HWND dlgWnd) {
-        TypeFileName(dlgWnd, "\"a.txt\" \"c.log\"");
+        kxtest::TypeFileName(dlgWnd, "\"a.txt\" \"c.log\"");
         kxtest::ClickButton(dlgWnd, IDOK);
     }});
     ASSERT_EQ(dlg.DoModal(), IDOK);
@@ -163,7 +153,7 @@ TEST(CFileDialogTest, SaveAddsTheDefaultExtensionAndCancelReturnsIdCancel) {
     CFileDialog save(FALSE, "txt", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Text (*.txt)|*.txt||");
     save.m_ofn.lpstrInitialDir = folder.Path().c_str();
     kxtest::DialogAnswer answer("Save", {[&](HWND dlgWnd) {
-        TypeFileName(dlgWnd, "report");
+        kxtest::TypeFileName(dlgWnd, "report");
         kxtest::ClickButton(dlgWnd, IDOK);
     }});
     ASSERT_EQ(save.DoModal(), IDOK);
