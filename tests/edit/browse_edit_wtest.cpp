@@ -10,6 +10,7 @@
 #include "core/button.h"
 #include "core/kx_messages.h"
 #include "edit_fixture.h"
+#include "support/named_lock.h"
 #include "edit_test_res.h"
 #include "support/dialog_answer.h"
 #include "support/input.h"
@@ -58,6 +59,9 @@ private:
 
 class BrowseEditTest : public EditTest {
 protected:
+    // Its dialogs, menus and focus checks want the foreground to themselves.
+    kxtest::CursorLock m_cursorLock;
+
     void SetUp() override {
         EditTest::SetUp();
         m_window.SetMessageHandler([this](HWND, UINT msg, WPARAM, LPARAM lParam, LRESULT* pResult) {

@@ -6,6 +6,7 @@
 
 #include "core/button.h"
 #include "edit_fixture.h"
+#include "support/named_lock.h"
 #include "support/input.h"
 #include "support/msg_recorder.h"
 
@@ -20,6 +21,9 @@ using kxtest::ExpectedMessage;
 
 class ItemEditTest : public EditTest {
 protected:
+    // Its dialogs, menus and focus checks want the foreground to themselves.
+    kxtest::CursorLock m_cursorLock;
+
     void SetUp() override {
         EditTest::SetUp();
         m_rec.Watch(m_window.hwnd(), "owner", {WM_COMMAND});
