@@ -35,6 +35,11 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar);
+    // The active document's properties, on the right.
+    if (!m_wndProperties.Create(this)) {
+        TRACE("Failed to create the properties bar\n");
+        return -1;
+    }
     LoadBarState("Bars");
     return 0;
 }

@@ -1,6 +1,8 @@
 // MainFrm.h : the main frame, with its docking toolbar and its status bar.
 #pragma once
 
+#include "PropertiesBar.h"
+
 class CMainFrame : public CMDIFrameWnd {
     DECLARE_DYNAMIC(CMainFrame)
 public:
@@ -9,6 +11,7 @@ public:
 protected:
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
+    CPropertiesBar m_wndProperties;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnClose();

@@ -1,7 +1,8 @@
 // The Notes sample, driven from outside: File > New asks for the type, a
 // card typed into its form is saved through the file dialog, closed,
 // reopened from the recent-file list and through File > Open with its data
-// back; edited on its property sheet (OK keeps, Cancel drops); a note beside it; tiling and cascading the children; closing the
+// back; edited on its property sheet (OK keeps, Cancel drops) and in the
+// docked property grid; a note beside it; tiling and cascading the children; closing the
 // program with a modified note asks first, and the program ends with 0.
 #include <windows.h>
 
@@ -12,13 +13,15 @@
 #include "sample_driver.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
 using namespace kxsample;
 
 // The sample's identifiers (samples/notes/resource.h, afxres.h).
-const int IDC_CARD_NAME = 1000, IDC_CARD_PHONE = 1001, IDC_CARD_FAVOURITE = 1002, AFX_IDC_LISTBOX = 100;
+const int IDC_CARD_NAME = 1000, IDC_CARD_PHONE = 1001, IDC_CARD_FAVOURITE = 1002, IDC_PROPERTIES_GRID = 1003,
+          AFX_IDC_LISTBOX = 100;
 const UINT ID_CARD_PROPERTIES = 32772;
 const UINT ID_FILE_NEW = 0xE100, ID_FILE_OPEN = 0xE101, ID_FILE_SAVE = 0xE103, ID_FILE_MRU_FILE1 = 0xE110,
            ID_WINDOW_CASCADE = 0xE132, ID_WINDOW_TILE_HORZ = 0xE133, AFX_IDW_PANE_FIRST = 0xE900;
@@ -123,6 +126,20 @@ std::string TempFile(const char* name) {
     return std::string(dir) + name;
 }
 
+BOOL CALLBACK FindById(HWND hWnd, LPARAM lParam) {
+    std::pair<int, HWND>* p = reinterpret_cast<std::pair<int, HWND>*>(lParam);
+    if (::GetDlgCtrlID(hWnd) != p->first) return TRUE;
+    p->second = hWnd;
+    return FALSE;
+}
+
+// A window anywhere among hParent's descendants by its identifier.
+HWND FindDescendant(HWND hParent, int nID) {
+    std::pair<int, HWND> search(nID, nullptr);
+    ::EnumChildWindows(hParent, FindById, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
 RECT WindowRect(HWND hWnd) {
     RECT rect = {};
     ::GetWindowRect(hWnd, &rect);
@@ -185,6 +202,29 @@ TEST(NotesSample, DocumentsFilesRecentListWindowsAndPrompt) {
         EXPECT_EQ(ItemText(app.View(), IDC_CARD_NAME), "Ada King");
     }
     app.Command(ID_FILE_SAVE);  // saved under its name, without a dialog
+
+    // The docked grid shows the card (its category and three rows); a name
+    // typed into it reaches the card's form.
+    HWND hGrid = FindDescendant(app.main(), IDC_PROPERTIES_GRID);
+    ASSERT_NE(hGrid, nullptr) << "no property grid";
+    HWND hRows = ::FindWindowExA(hGrid, nullptr, "ListBox", nullptr);
+    ASSERT_TRUE(WaitFor([&] { return Send(hRows, LB_GETCOUNT, 0, 0) == 4; })) << "the grid does not show the card";
+    RECT rcRows = {};
+    ::GetClientRect(hRows, &rcRows);
+    const int cyRow = static_cast<int>(Send(hRows, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM ptName = MAKELPARAM(rcRows.right * 45 / 100 + 20, cyRow + cyRow / 2);
+    ::PostMessageA(hRows, WM_LBUTTONDOWN, MK_LBUTTON, ptName);
+    ::PostMessageA(hRows, WM_LBUTTONUP, 0, ptName);
+    HWND hEdit = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        hEdit = ::FindWindowExA(hRows, nullptr, "Edit", nullptr);
+        return hEdit != nullptr && ::IsWindowVisible(hEdit);
+    })) << "no edit box over the name";
+    Send(hEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Grace Hopper"));
+    ::PostMessageA(hEdit, WM_CHAR, '\r', 0);
+    EXPECT_TRUE(WaitFor([&] { return ItemText(app.View(), IDC_CARD_NAME) == "Grace Hopper"; }))
+        << "the grid's edit did not reach the card";
+    app.Command(ID_FILE_SAVE);
 
     // A note beside it, typed into.
     ASSERT_TRUE(app.New("Note"));
