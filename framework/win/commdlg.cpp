@@ -230,12 +230,7 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : 
 }
 
 INT_PTR CColorDialog::DoModal() {
-    BOOL bEnabled;
-    m_cc.hwndOwner = PreModalOwner(bEnabled);
-    PrepareHook();
-    const BOOL bResult = ::ChooseColorA(&m_cc);
-    PostModal(m_cc.hwndOwner, bEnabled);
-    return bResult ? IDOK : IDCANCEL;
+    return RunModal(m_cc.hwndOwner, [this] { return ::ChooseColorA(&m_cc); });
 }
 
 void CColorDialog::SetCurrentColor(COLORREF clr) {
@@ -274,12 +269,7 @@ CFontDialog::CFontDialog(LPLOGFONTA lplfInitial, DWORD dwFlags, CDC* pdcPrinter,
 }
 
 INT_PTR CFontDialog::DoModal() {
-    BOOL bEnabled;
-    m_cf.hwndOwner = PreModalOwner(bEnabled);
-    PrepareHook();
-    const BOOL bResult = ::ChooseFontA(&m_cf);
-    PostModal(m_cf.hwndOwner, bEnabled);
-    return bResult ? IDOK : IDCANCEL;
+    return RunModal(m_cf.hwndOwner, [this] { return ::ChooseFontA(&m_cf); });
 }
 
 void CFontDialog::GetCurrentFont(LPLOGFONTA lplf) {

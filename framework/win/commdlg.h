@@ -37,6 +37,17 @@ protected:
     void PrepareHook();
     HWND PreModalOwner(BOOL& bEnabledParent);
     void PostModal(HWND hWndOwner, BOOL bEnabledParent);
+    // The owner into hwndOwner, the hook armed, run() (the platform's
+    // dialog function) between them; IDOK when it returned nonzero.
+    template <class RUN>
+    INT_PTR RunModal(HWND& hwndOwner, RUN run) {
+        BOOL bEnabled;
+        hwndOwner = PreModalOwner(bEnabled);
+        PrepareHook();
+        const BOOL bResult = run();
+        PostModal(hwndOwner, bEnabled);
+        return bResult ? IDOK : IDCANCEL;
+    }
 };
 
 class CFileDialog : public CCommonDialog {
