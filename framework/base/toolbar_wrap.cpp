@@ -87,23 +87,24 @@ CSize AfxToolBarLayoutSize(const AFX_TBLAYOUTBUTTON* pButtons, int nCount) {
     return size;
 }
 
-CSize AfxFitToolBar(AFX_TBLAYOUTBUTTON* pButtons, int nCount, int nLength, bool bHorz) {
+CSize AfxFitToolBar(AFX_TBLAYOUTBUTTON* pButtons, int nCount, int nLength, bool bHorz, const AFX_TBWRAPFN& wrap,
+                    const AFX_TBSIZEFN& measure) {
     if (pButtons == nullptr || nCount <= 0) return CSize();
     int cxAll = 0;
     for (int i = 0; i < nCount; ++i)
         if (!IsHidden(pButtons[i])) cxAll += pButtons[i].size.cx;
     if (bHorz) {
-        AfxWrapToolBar(pButtons, nCount, std::max(nLength, 0));
-        return AfxToolBarLayoutSize(pButtons, nCount);
+        wrap(pButtons, nCount, std::max(nLength, 0));
+        return measure(pButtons, nCount);
     }
     // Vertical: the narrowest width whose height fits nLength.
-    for (int cx = 0; cx <= cxAll; ) {
-        AfxWrapToolBar(pButtons, nCount, cx);
-        const CSize size = AfxToolBarLayoutSize(pButtons, nCount);
+    for (int cx = 0; cx <= cxAll;) {
+        wrap(pButtons, nCount, cx);
+        const CSize size = measure(pButtons, nCount);
         if (size.cy <= nLength || cx >= cxAll) return size;
         // The next width that changes anything: one more button per row.
         cx = std::max(cx + 1, static_cast<int>(size.cx) + 1);
     }
-    AfxWrapToolBar(pButtons, nCount, cxAll);
-    return AfxToolBarLayoutSize(pButtons, nCount);
+    wrap(pButtons, nCount, cxAll);
+    return measure(pButtons, nCount);
 }

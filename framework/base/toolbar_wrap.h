@@ -6,6 +6,8 @@
 
 #include "base/geometry.h"
 
+#include <functional>
+
 // What the layout needs of one button: its size, the control's style and
 // state bytes (TBSTYLE_SEP 0x01; TBSTATE_HIDDEN 0x08, TBSTATE_WRAP 0x20)
 // and its command (a separator with a command carries a control).
@@ -30,7 +32,13 @@ int AfxWrapToolBar(AFX_TBLAYOUTBUTTON* pButtons, int nCount, int cxAvail);
 // between the rows).
 CSize AfxToolBarLayoutSize(const AFX_TBLAYOUTBUTTON* pButtons, int nCount);
 
+// How a bar wraps its buttons and measures the result; by default the two
+// functions above.
+using AFX_TBWRAPFN = std::function<int(AFX_TBLAYOUTBUTTON* pButtons, int nCount, int cxAvail)>;
+using AFX_TBSIZEFN = std::function<CSize(const AFX_TBLAYOUTBUTTON* pButtons, int nCount)>;
+
 // Wraps for a bar whose outside length is nLength along bHorz (width when
 // horizontal, height when vertical): the widest wrapping whose size fits
 // nLength, else the narrowest one.  Returns the size of the buttons.
-CSize AfxFitToolBar(AFX_TBLAYOUTBUTTON* pButtons, int nCount, int nLength, bool bHorz);
+CSize AfxFitToolBar(AFX_TBLAYOUTBUTTON* pButtons, int nCount, int nLength, bool bHorz,
+                    const AFX_TBWRAPFN& wrap = AfxWrapToolBar, const AFX_TBSIZEFN& measure = AfxToolBarLayoutSize);

@@ -2,6 +2,8 @@
 
 #include "win/gdiobj.h"
 
+#include <oleidl.h>
+
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
@@ -296,6 +298,12 @@ int CToolBarCtrl::AddBitmap(int nNumButtons, CBitmap* pBitmap) {
     tbab.hInst = nullptr;
     tbab.nID = (UINT_PTR)pBitmap->GetSafeHandle();
     return (int)SendMessage(TB_ADDBITMAP, nNumButtons, (LPARAM)&tbab);
+}
+
+HRESULT CToolBarCtrl::GetDropTarget(IDropTarget** ppDropTarget) const {
+    if (ppDropTarget == nullptr) return E_POINTER;
+    *ppDropTarget = nullptr;
+    return (HRESULT)SendMessage(TB_GETOBJECT, (WPARAM)&IID_IDropTarget, (LPARAM)ppDropTarget);
 }
 
 int CToolBarCtrl::AddString(UINT nStringID) {

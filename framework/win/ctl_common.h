@@ -10,6 +10,8 @@
 #include "win/imagelist.h"
 #include "win/wnd.h"
 
+struct IDropTarget;
+
 // Registers the common-control window classes (once per process).
 BOOL AfxInitCommonControls();
 
@@ -408,6 +410,27 @@ public:
     BOOL MapAccelerator(TCHAR chAccel, UINT* pIDBtn) {
         return (BOOL)SendMessage(TB_MAPACCELERATORA, (BYTE)chAccel, (LPARAM)pIDBtn);
     }
+
+    // Text rows, highlighting and the insertion mark
+    int GetMaxTextRows() const { return (int)SendMessage(TB_GETTEXTROWS); }
+    BOOL IsButtonHighlighted(int nID) const { return (BOOL)SendMessage(TB_ISBUTTONHIGHLIGHTED, nID); }
+    BOOL MarkButton(int nID, BOOL bHighlight = TRUE) {
+        return (BOOL)SendMessage(TB_MARKBUTTON, nID, MAKELPARAM(bHighlight, 0));
+    }
+    BOOL GetAnchorHighlight() const { return (BOOL)SendMessage(TB_GETANCHORHIGHLIGHT); }
+    BOOL SetAnchorHighlight(BOOL bAnchor = TRUE) { return (BOOL)SendMessage(TB_SETANCHORHIGHLIGHT, bAnchor); }
+    void GetInsertMark(TBINSERTMARK* ptbim) const { SendMessage(TB_GETINSERTMARK, 0, (LPARAM)ptbim); }
+    void SetInsertMark(TBINSERTMARK* ptbim) { SendMessage(TB_SETINSERTMARK, 0, (LPARAM)ptbim); }
+    BOOL InsertMarkHitTest(LPPOINT ppt, LPTBINSERTMARK ptbim) const {
+        return (BOOL)SendMessage(TB_INSERTMARKHITTEST, (WPARAM)ppt, (LPARAM)ptbim);
+    }
+    COLORREF GetInsertMarkColor() const { return (COLORREF)SendMessage(TB_GETINSERTMARKCOLOR); }
+    COLORREF SetInsertMarkColor(COLORREF clrNew) { return (COLORREF)SendMessage(TB_SETINSERTMARKCOLOR, 0, clrNew); }
+    // The control's own style (TB_GETSTYLE), not the window's.
+    DWORD GetStyle() const { return (DWORD)SendMessage(TB_GETSTYLE); }
+    void SetStyle(DWORD dwStyle) { SendMessage(TB_SETSTYLE, 0, dwStyle); }
+    // The control's drop target (IDropTarget), with a reference for the caller.
+    HRESULT GetDropTarget(IDropTarget** ppDropTarget) const;
 };
 
 class CIPAddressCtrl : public CWnd {

@@ -266,3 +266,14 @@ int CControlBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
     if (IsFloating()) return MA_NOACTIVATE;
     return CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
+
+void CControlBar::SetHeightAround(int cyHeight, int cyContent) {
+    const AFX_BARDATA& data = AfxGetBarData();
+    if (m_dwStyle & CBRS_BORDER_TOP) cyHeight -= data.cyBorder2;
+    if (m_dwStyle & CBRS_BORDER_BOTTOM) cyHeight -= data.cyBorder2;
+    const int cySpace = cyHeight > cyContent ? cyHeight - cyContent : 0;
+    m_cyBottomBorder = cySpace / 2;
+    m_cyTopBorder = cySpace - m_cyBottomBorder;
+    if (GetSafeHwnd() != nullptr)
+        SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}

@@ -145,6 +145,10 @@ protected:
     void EraseNonClient();
     // The non-client area the borders and gripper take (WM_NCCALCSIZE).
     void CalcNcInsideRect(NCCALCSIZE_PARAMS* lpncsp);
+    // Makes the whole bar cyHeight high around content cyContent high: the
+    // border lines, then the space split into top and bottom borders (the
+    // odd pixel on top).
+    void SetHeightAround(int cyHeight, int cyContent);
 
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM);
     // Takes the bar's edge of the space its parent lays out (WM_SIZEPARENT).

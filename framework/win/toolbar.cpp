@@ -18,40 +18,6 @@ BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
-namespace {
-
-// The layout of a toolbar resource.
-struct CToolBarData {
-    WORD wVersion;
-    WORD wWidth;
-    WORD wHeight;
-    WORD wItemCount;
-    // WORD aItems[wItemCount]
-};
-
-// Updates one toolbar button the way a menu item is updated.
-class CToolCmdUI : public CCmdUI {
-public:
-    void Enable(BOOL bOn) override {
-        m_bEnableChanged = TRUE;
-        CToolBar* pBar = static_cast<CToolBar*>(m_pOther);
-        UINT nStyle = pBar->GetButtonStyle(static_cast<int>(m_nIndex)) & ~TBBS_DISABLED;
-        // A disabled button cannot stay pressed.
-        if (!bOn) nStyle = (nStyle | TBBS_DISABLED) & ~TBBS_PRESSED;
-        pBar->SetButtonStyle(static_cast<int>(m_nIndex), nStyle);
-    }
-    void SetCheck(int nCheck) override {
-        CToolBar* pBar = static_cast<CToolBar*>(m_pOther);
-        UINT nStyle = pBar->GetButtonStyle(static_cast<int>(m_nIndex)) & ~(TBBS_CHECKED | TBBS_INDETERMINATE);
-        if (nCheck == 1) nStyle |= TBBS_CHECKED;
-        else if (nCheck == 2) nStyle |= TBBS_INDETERMINATE;
-        pBar->SetButtonStyle(static_cast<int>(m_nIndex), nStyle | TBBS_CHECKBOX);
-    }
-    void SetText(LPCTSTR) override {}  // toolbar buttons keep their text
-};
-
-}  // namespace
-
 CToolBar::CToolBar() {
     m_cxLeftBorder = m_cxRightBorder = 1;
     m_cyTopBorder = m_cyBottomBorder = 1;
@@ -62,7 +28,6 @@ CToolBar::~CToolBar() {
     // going already, so the window's end must not delete it again.
     m_bAutoDelete = FALSE;
     DestroyWindow();
-    if (m_hbmImageWell) ::DeleteObject(m_hbmImageWell);
 }
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
@@ -81,211 +46,13 @@ BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRec
                              CCS_NORESIZE | ((dwStyle & CBRS_TOOLTIPS) ? TBSTYLE_TOOLTIPS : 0);
     if (!CWnd::Create(TOOLBARCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID)) return FALSE;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
-    SetSizes(m_sizeButton, m_sizeImage);
-    return TRUE;
-}
-
-BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName) {
-    if (GetSafeHwnd() == nullptr || lpszResourceName == nullptr) return FALSE;
-    const HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_TOOLBAR);
-    const HRSRC hRsrc = ::FindResourceA(hInst, lpszResourceName, RT_TOOLBAR);
-    if (hRsrc == nullptr) return FALSE;
-    const HGLOBAL hGlobal = ::LoadResource(hInst, hRsrc);
-    const DWORD cbSize = ::SizeofResource(hInst, hRsrc);
-    const auto* pData = static_cast<const CToolBarData*>(hGlobal ? ::LockResource(hGlobal) : nullptr);
-    if (pData == nullptr || cbSize < sizeof(CToolBarData) || pData->wVersion != 1 ||
-        cbSize < sizeof(CToolBarData) + pData->wItemCount * sizeof(WORD))
-        return FALSE;
-
-    const WORD* pItems = reinterpret_cast<const WORD*>(pData + 1);
-    std::vector<UINT> ids(pItems, pItems + pData->wItemCount);
-    if (!SetButtons(ids.data(), static_cast<int>(ids.size()))) return FALSE;
-    const CSize sizeImage(pData->wWidth, pData->wHeight);
-    SetSizes(CSize(sizeImage.cx + 7, sizeImage.cy + 7), sizeImage);
-    return LoadBitmap(lpszResourceName);
-}
-
-BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName) {
-    if (lpszResourceName == nullptr) return FALSE;
-    const HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
-    // Black, dark grey, light grey and white become the system's 3D colours.
-    HBITMAP hbm = ::CreateMappedBitmap(hInst, reinterpret_cast<INT_PTR>(lpszResourceName), 0, nullptr, 0);
-    if (hbm == nullptr && !IS_INTRESOURCE(lpszResourceName))
-        hbm = static_cast<HBITMAP>(::LoadImageA(hInst, lpszResourceName, IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-    if (hbm == nullptr || !SetBitmap(hbm)) return FALSE;
-    m_hInstImageWell = hInst;
-    m_nIDImageWell = IS_INTRESOURCE(lpszResourceName) ? reinterpret_cast<UINT_PTR>(lpszResourceName) : 0;
-    m_strImageWell = IS_INTRESOURCE(lpszResourceName) ? CString() : CString(lpszResourceName);
+    SetSizes(m_buttons.m_sizeButton, m_buttons.m_sizeImage);
     return TRUE;
 }
 
 void CToolBar::OnSysColorChange() {
     CControlBar::OnSysColorChange();
-    // The greys of the images follow the new system colours.
-    if (m_hInstImageWell == nullptr || m_hbmImageWell == nullptr) return;
-    LPCTSTR lpszName = m_nIDImageWell != 0 ? MAKEINTRESOURCEA(m_nIDImageWell) : static_cast<LPCTSTR>(m_strImageWell);
-    HBITMAP hbm = nullptr;
-    if (m_nIDImageWell != 0)
-        hbm = ::CreateMappedBitmap(m_hInstImageWell, static_cast<INT_PTR>(m_nIDImageWell), 0, nullptr, 0);
-    else
-        hbm = static_cast<HBITMAP>(::LoadImageA(m_hInstImageWell, lpszName, IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-    if (hbm != nullptr) SetBitmap(hbm);
-    Invalidate();
-}
-
-BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell) {
-    if (GetSafeHwnd() == nullptr || hbmImageWell == nullptr) return FALSE;
-    BITMAP bm = {};
-    ::GetObjectA(hbmImageWell, sizeof bm, &bm);
-    const int nImages = m_sizeImage.cx > 0 ? bm.bmWidth / m_sizeImage.cx : 0;
-    BOOL bResult;
-    if (m_hbmImageWell) {
-        TBREPLACEBITMAP rb = {nullptr, reinterpret_cast<UINT_PTR>(m_hbmImageWell), nullptr,
-                              reinterpret_cast<UINT_PTR>(hbmImageWell), nImages};
-        bResult = static_cast<BOOL>(SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&rb)));
-    } else {
-        TBADDBITMAP ab = {nullptr, reinterpret_cast<UINT_PTR>(hbmImageWell)};
-        bResult = SendMessage(TB_ADDBITMAP, nImages, reinterpret_cast<LPARAM>(&ab)) != -1;
-    }
-    if (!bResult) {
-        ::DeleteObject(hbmImageWell);
-        return FALSE;
-    }
-    if (m_hbmImageWell) ::DeleteObject(m_hbmImageWell);
-    m_hbmImageWell = hbmImageWell;
-    m_nImages = nImages;
-    m_hInstImageWell = nullptr;  // LoadBitmap sets it again for a resource
-    return TRUE;
-}
-
-BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
-    if (GetSafeHwnd() == nullptr || nIDCount < 0) return FALSE;
-    while (SendMessage(TB_DELETEBUTTON, 0)) {
-    }
-    std::vector<TBBUTTON> buttons(static_cast<size_t>(nIDCount));
-    int iImage = 0;
-    for (int i = 0; i < nIDCount; ++i) {
-        TBBUTTON& b = buttons[static_cast<size_t>(i)];
-        b = TBBUTTON{};
-        b.fsState = TBSTATE_ENABLED;
-        if (lpIDArray == nullptr || lpIDArray[i] == 0) {
-            b.fsStyle = TBSTYLE_SEP;
-            b.iBitmap = 8;  // a separator's width
-        } else {
-            b.idCommand = static_cast<int>(lpIDArray[i]);
-            b.fsStyle = TBSTYLE_BUTTON;
-            b.iBitmap = iImage++;
-        }
-    }
-    return nIDCount == 0 ||
-           static_cast<BOOL>(SendMessage(TB_ADDBUTTONSA, nIDCount, reinterpret_cast<LPARAM>(buttons.data())));
-}
-
-void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage) {
-    m_sizeButton = sizeButton;
-    m_sizeImage = sizeImage;
-    if (GetSafeHwnd() == nullptr) return;
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(sizeImage.cx, sizeImage.cy));
-    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(sizeButton.cx, sizeButton.cy));
-}
-
-void CToolBar::SetHeight(int cyHeight) {
-    // The whole bar is cyHeight high: border lines, then space around the
-    // buttons, the odd pixel on top.
-    const AFX_BARDATA& data = AfxGetBarData();
-    if (m_dwStyle & CBRS_BORDER_TOP) cyHeight -= data.cyBorder2;
-    if (m_dwStyle & CBRS_BORDER_BOTTOM) cyHeight -= data.cyBorder2;
-    const int cySpace = std::max(0, cyHeight - static_cast<int>(m_sizeButton.cy));
-    m_cyBottomBorder = cySpace / 2;
-    m_cyTopBorder = cySpace - m_cyBottomBorder;
-    if (GetSafeHwnd() != nullptr) SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-int CToolBar::GetCount() const {
-    return GetSafeHwnd() ? static_cast<int>(SendMessage(TB_BUTTONCOUNT)) : 0;
-}
-
-int CToolBar::CommandToIndex(UINT nIDFind) const {
-    return GetSafeHwnd() ? static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nIDFind)) : -1;
-}
-
-BOOL CToolBar::GetButton(int nIndex, TBBUTTON* pButton) const {
-    *pButton = TBBUTTON{};
-    return GetSafeHwnd() && nIndex >= 0 &&
-           static_cast<BOOL>(SendMessage(TB_GETBUTTON, nIndex, reinterpret_cast<LPARAM>(pButton)));
-}
-
-UINT CToolBar::GetItemID(int nIndex) const {
-    TBBUTTON b;
-    return GetButton(nIndex, &b) && !(b.fsStyle & TBSTYLE_SEP) ? static_cast<UINT>(b.idCommand) : 0;
-}
-
-void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const {
-    if (lpRect == nullptr) return;
-    if (!GetSafeHwnd() || !SendMessage(TB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect)))
-        ::SetRectEmpty(lpRect);
-}
-
-UINT CToolBar::GetButtonStyle(int nIndex) const {
-    TBBUTTON b;
-    if (!GetButton(nIndex, &b)) return 0;
-    // TBBS_DISABLED is the enabled state bit, inverted.
-    return MAKELONG(b.fsStyle, b.fsState ^ TBSTATE_ENABLED);
-}
-
-void CToolBar::SetButtonStyle(int nIndex, UINT nStyle) {
-    TBBUTTON b;
-    if (!GetButton(nIndex, &b)) return;
-    const BYTE fsStyle = static_cast<BYTE>(LOWORD(nStyle));
-    const BYTE fsState = static_cast<BYTE>(HIWORD(nStyle) ^ TBSTATE_ENABLED);
-    if (b.fsStyle == fsStyle && b.fsState == fsState) return;
-    TBBUTTONINFOA info = {};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_STYLE | TBIF_STATE | TBIF_BYINDEX;
-    info.fsStyle = fsStyle;
-    info.fsState = fsState;
-    SendMessage(TB_SETBUTTONINFOA, nIndex, reinterpret_cast<LPARAM>(&info));
-}
-
-void CToolBar::GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const {
-    TBBUTTON b;
-    const BOOL bFound = GetButton(nIndex, &b);
-    nID = bFound ? static_cast<UINT>(b.idCommand) : 0;
-    nStyle = bFound ? MAKELONG(b.fsStyle, b.fsState ^ TBSTATE_ENABLED) : 0;
-    iImage = bFound ? b.iBitmap : 0;
-}
-
-void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage) {
-    TBBUTTON b;
-    if (!GetButton(nIndex, &b)) return;
-    TBBUTTONINFOA info = {};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_COMMAND | TBIF_IMAGE | TBIF_BYINDEX;
-    info.idCommand = static_cast<int>(nID);
-    info.iImage = iImage;  // a separator's width
-    SendMessage(TB_SETBUTTONINFOA, nIndex, reinterpret_cast<LPARAM>(&info));
-    SetButtonStyle(nIndex, nStyle);
-}
-
-CString CToolBar::GetButtonText(int nIndex) const {
-    CString str;
-    TBBUTTONINFOA info = {};
-    char sz[256] = {};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_TEXT | TBIF_BYINDEX;
-    info.pszText = sz;
-    info.cchText = sizeof sz;
-    if (GetSafeHwnd() && SendMessage(TB_GETBUTTONINFOA, nIndex, reinterpret_cast<LPARAM>(&info)) != -1) str = sz;
-    return str;
-}
-
-BOOL CToolBar::SetButtonText(int nIndex, LPCTSTR lpszText) {
-    if (!GetSafeHwnd() || lpszText == nullptr) return FALSE;
-    TBBUTTONINFOA info = {};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_TEXT | TBIF_BYINDEX;
-    info.pszText = const_cast<LPSTR>(lpszText);
-    return static_cast<BOOL>(SendMessage(TB_SETBUTTONINFOA, nIndex, reinterpret_cast<LPARAM>(&info)));
+    m_buttons.ReloadBitmap();
 }
 
 CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
@@ -297,20 +64,19 @@ CSize CToolBar::CalcDynamicLayout(int nLength, DWORD dwMode) { return CalcLayout
 
 CSize CToolBar::CalcLayout(DWORD dwMode, int nLength) {
     const int nCount = GetCount();
+    const CSize sizeButton = m_buttons.m_sizeButton;
     std::vector<AFX_TBLAYOUTBUTTON> buttons(static_cast<size_t>(nCount));
+    m_buttons.ReadLayout(buttons.data(), nCount);
     for (int i = 0; i < nCount; ++i) {
+        AFX_TBLAYOUTBUTTON& lb = buttons[static_cast<size_t>(i)];
         TBBUTTON b;
         GetButton(i, &b);
-        AFX_TBLAYOUTBUTTON& lb = buttons[static_cast<size_t>(i)];
-        lb.fsStyle = b.fsStyle;
-        lb.fsState = b.fsState;
-        lb.idCommand = b.idCommand;
         CRect rc;
         GetItemRect(i, &rc);
         // A separator is as wide as its image index says; a button as the
         // control made it (text makes it wider).
-        lb.size.cx = (b.fsStyle & TBSTYLE_SEP) ? b.iBitmap : (rc.Width() > 0 ? rc.Width() : m_sizeButton.cx);
-        lb.size.cy = m_sizeButton.cy;
+        lb.size.cx = (b.fsStyle & TBSTYLE_SEP) ? b.iBitmap : (rc.Width() > 0 ? rc.Width() : sizeButton.cx);
+        lb.size.cy = sizeButton.cy;
         if (!(b.fsStyle & TBSTYLE_SEP) && rc.Height() > 0) lb.size.cy = rc.Height();
     }
     const bool bVert = (dwMode & LM_VERTDOCK) != 0 || (!(dwMode & (LM_HORZ | LM_HORZDOCK)) && nLength < 0);
@@ -331,33 +97,18 @@ CSize CToolBar::CalcLayout(DWORD dwMode, int nLength) {
     CSize sizeButtons = AfxToolBarLayoutSize(p, nCount);
 
     if ((dwMode & LM_COMMIT) && GetSafeHwnd() != nullptr) {
-        for (int i = 0; i < nCount; ++i) {
-            TBBUTTON b;
-            GetButton(i, &b);
-            const BYTE fsState = buttons[static_cast<size_t>(i)].fsState;
-            if (b.fsState == fsState) continue;
-            TBBUTTONINFOA info = {};
-            info.cbSize = sizeof info;
-            info.dwMask = TBIF_STATE | TBIF_BYINDEX;
-            info.fsState = fsState;
-            SendMessage(TB_SETBUTTONINFOA, i, reinterpret_cast<LPARAM>(&info));
-        }
+        m_buttons.CommitLayout(p, nCount);
         // What the control made of the rows is the truth (its separators
         // between rows are its own height).
-        CRect rectAll(0, 0, 0, 0);
-        for (int i = 0; i < nCount; ++i) {
-            CRect rc;
-            GetItemRect(i, &rc);
-            if (!rc.IsRectEmpty()) rectAll.UnionRect(&rectAll, &rc);
-        }
-        if (!rectAll.IsRectEmpty()) sizeButtons = CSize(rectAll.right, rectAll.bottom);
+        const CSize sizeExtent = m_buttons.GetButtonsExtent();
+        if (sizeExtent.cx > 0 && sizeExtent.cy > 0) sizeButtons = sizeExtent;
         if (!(dwMode & (LM_HORZDOCK | LM_VERTDOCK)) && !bVert) m_nMRUWidth = sizeButtons.cx;
     }
     CSize size = sizeButtons + sizeInset;
     if (bVert)
-        size.cx = std::max(size.cx, m_sizeButton.cx + sizeInset.cx);
+        size.cx = std::max(size.cx, sizeButton.cx + sizeInset.cx);
     else
-        size.cy = std::max(size.cy, m_sizeButton.cy + sizeInset.cy);
+        size.cy = std::max(size.cy, sizeButton.cy + sizeInset.cy);
     if (dwMode & LM_STRETCH) {
         if (bVert)
             size.cy = 32767;
@@ -367,26 +118,7 @@ CSize CToolBar::CalcLayout(DWORD dwMode, int nLength) {
     return size;
 }
 
-INT_PTR CToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const {
-    if (GetSafeHwnd() == nullptr) return -1;
-    POINT pt = point;
-    const int nIndex = static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt)));
-    if (nIndex < 0 || nIndex >= GetCount()) return -1;
-    TBBUTTON b;
-    if (!GetButton(nIndex, &b) || (b.fsStyle & TBSTYLE_SEP) || b.idCommand == 0) return -1;
-    // TB_HITTEST also answers for a point beside the last button.
-    CRect rect;
-    GetItemRect(nIndex, &rect);
-    if (!rect.PtInRect(point)) return -1;
-    const INT_PTR nHit = b.idCommand;
-    if (pTI != nullptr) {
-        pTI->hwnd = m_hWnd;
-        pTI->rect = rect;
-        pTI->uId = static_cast<UINT_PTR>(nHit);
-        pTI->lpszText = LPSTR_TEXTCALLBACKA;
-    }
-    return nHit;
-}
+INT_PTR CToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const { return m_buttons.ToolHitTest(point, pTI); }
 
 void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) { CalcNcInsideRect(lpncsp); }
 
@@ -403,13 +135,5 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
 }
 
 void CToolBar::OnUpdateCmdUIOutsideFrame(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
-    CToolCmdUI state;
-    state.m_pOther = this;
-    state.m_nIndexMax = static_cast<UINT>(GetCount());
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-        TBBUTTON b;
-        if (!GetButton(static_cast<int>(state.m_nIndex), &b) || (b.fsStyle & TBSTYLE_SEP)) continue;
-        state.m_nID = static_cast<UINT>(b.idCommand);
-        state.DoUpdate(pTarget, bDisableIfNoHndler);
-    }
+    m_buttons.UpdateCmdUI(pTarget, bDisableIfNoHndler);
 }

@@ -8,6 +8,7 @@
 #include "win/ctl_common.h"
 #include "win/ctlbar.h"
 #include "win/gdiobj.h"
+#include "win/toolbar_buttons.h"
 
 #ifndef RT_TOOLBAR
 #define RT_TOOLBAR MAKEINTRESOURCE(241)
@@ -42,28 +43,33 @@ public:
 
     // The buttons of toolbar resource lpszResourceName (version 1) and its
     // bitmap; FALSE when either is missing or malformed.
-    BOOL LoadToolBar(LPCTSTR lpszResourceName);
+    BOOL LoadToolBar(LPCTSTR lpszResourceName) { return m_buttons.LoadToolBar(lpszResourceName); }
     BOOL LoadToolBar(UINT nIDResource) { return LoadToolBar(MAKEINTRESOURCE(nIDResource)); }
-    BOOL LoadBitmap(LPCTSTR lpszResourceName);
+    BOOL LoadBitmap(LPCTSTR lpszResourceName) { return m_buttons.LoadBitmap(lpszResourceName); }
     BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
     // Takes ownership of hbmImageWell, replacing the bitmap in use.
-    BOOL SetBitmap(HBITMAP hbmImageWell);
+    BOOL SetBitmap(HBITMAP hbmImageWell) { return m_buttons.SetBitmap(hbmImageWell); }
     // One button per identifier, images numbered in order; 0 makes a
     // separator.  With null, nIDCount empty separators to fill in later.
-    BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
-    void SetSizes(SIZE sizeButton, SIZE sizeImage);
-    void SetHeight(int cyHeight);
+    BOOL SetButtons(const UINT* lpIDArray, int nIDCount) { return m_buttons.SetButtons(lpIDArray, nIDCount); }
+    void SetSizes(SIZE sizeButton, SIZE sizeImage) { m_buttons.SetSizes(sizeButton, sizeImage); }
+    void SetHeight(int cyHeight) { SetHeightAround(cyHeight, m_buttons.m_sizeButton.cy); }
 
-    int GetCount() const override;
-    int CommandToIndex(UINT nIDFind) const;  // -1 when absent
-    UINT GetItemID(int nIndex) const;        // 0 for a separator or a bad index
-    void GetItemRect(int nIndex, LPRECT lpRect) const;
-    UINT GetButtonStyle(int nIndex) const;
-    void SetButtonStyle(int nIndex, UINT nStyle);
-    void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const;
-    void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
-    CString GetButtonText(int nIndex) const;
-    BOOL SetButtonText(int nIndex, LPCTSTR lpszText);
+    int GetCount() const override { return m_buttons.GetCount(); }
+    int CommandToIndex(UINT nIDFind) const { return m_buttons.CommandToIndex(nIDFind); }  // -1 when absent
+    // 0 for a separator or a bad index
+    UINT GetItemID(int nIndex) const { return m_buttons.GetItemID(nIndex); }
+    void GetItemRect(int nIndex, LPRECT lpRect) const { m_buttons.GetItemRect(nIndex, lpRect); }
+    UINT GetButtonStyle(int nIndex) const { return m_buttons.GetButtonStyle(nIndex); }
+    void SetButtonStyle(int nIndex, UINT nStyle) { m_buttons.SetButtonStyle(nIndex, nStyle); }
+    void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const {
+        m_buttons.GetButtonInfo(nIndex, nID, nStyle, iImage);
+    }
+    void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage) {
+        m_buttons.SetButtonInfo(nIndex, nID, nStyle, iImage);
+    }
+    CString GetButtonText(int nIndex) const { return m_buttons.GetButtonText(nIndex); }
+    BOOL SetButtonText(int nIndex, LPCTSTR lpszText) { return m_buttons.SetButtonText(nIndex, lpszText); }
     CToolBarCtrl& GetToolBarCtrl() const { return *reinterpret_cast<CToolBarCtrl*>(const_cast<CToolBar*>(this)); }
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
@@ -77,7 +83,7 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
 
 protected:
-    BOOL GetButton(int nIndex, TBBUTTON* pButton) const;
+    BOOL GetButton(int nIndex, TBBUTTON* pButton) const { return m_buttons.GetButton(nIndex, pButton); }
     // The bar's size for a layout mode; with LM_COMMIT the buttons take
     // the rows it makes.
     CSize CalcLayout(DWORD dwMode, int nLength = -1);
@@ -89,14 +95,7 @@ protected:
     BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
     void OnSysColorChange();
 
-    CSize m_sizeImage{16, 15};
-    CSize m_sizeButton{23, 22};
-    HBITMAP m_hbmImageWell = nullptr;  // owned
-    int m_nImages = 0;                 // images the control has taken from it
-    // Where the image well came from, to map it again to new system colours.
-    HINSTANCE m_hInstImageWell = nullptr;
-    CString m_strImageWell;      // a named resource
-    UINT_PTR m_nIDImageWell = 0; // a numbered one
+    CToolBarButtons m_buttons{this};
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,0 +1,3 @@
+#include "bars/toolbar_ctrl.h"
+
+IMPLEMENT_DYNAMIC(CKXToolBarCtrl, CToolBarCtrl)
