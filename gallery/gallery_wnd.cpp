@@ -131,7 +131,7 @@ BOOL CGalleryView::PreTranslateMessage(MSG* pMsg) {
 
 namespace {
 const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
-const UINT kButtons[] = {ID_PAGE_PREV, ID_PAGE_NEXT};
+const UINT kButtons[] = {ID_PAGE_PREV, ID_PAGE_NEXT, 0, ID_PAGE_CHOOSER};
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CGalleryWnd, CFrameWnd)
@@ -141,6 +141,7 @@ BEGIN_MESSAGE_MAP(CGalleryWnd, CFrameWnd)
     ON_COMMAND(ID_PAGE_NEXT, OnPageNext)
     ON_UPDATE_COMMAND_UI(ID_PAGE_PREV, OnUpdatePagePrev)
     ON_UPDATE_COMMAND_UI(ID_PAGE_NEXT, OnUpdatePageNext)
+    ON_CBN_SELCHANGE(ID_PAGE_CHOOSER, OnPageChooserChange)
 END_MESSAGE_MAP()
 
 BOOL CGalleryWnd::CreateGallery() {
@@ -171,6 +172,13 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_wndToolBar.SetButtons(kButtons, sizeof kButtons / sizeof kButtons[0]);
     m_wndToolBar.SetSizes(CSize(23, 22), CSize(16, 16));
     m_wndToolBar.SetWindowText("Pages");
+    // Any page by its name, from a list in the toolbar's row.
+    CRect rectChooser(0, 0, 220, 400);
+    m_pPageChooser = static_cast<CComboBox*>(m_wndToolBar.InsertControl(
+        RUNTIME_CLASS(CComboBox), nullptr, rectChooser, ID_PAGE_CHOOSER, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP));
+    if (m_pPageChooser == nullptr) return -1;
+    m_pPageChooser->SetFont(&GalleryFont());
+    for (int i = 0; i < GetPageCount(); ++i) m_pPageChooser->AddString(GetPage(i)->GetName());
     if (!m_wndStatusBar.Create(this) ||
         !m_wndStatusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
         return -1;
@@ -190,5 +198,12 @@ void CGalleryWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI) {
 
 void CGalleryWnd::OnPagePrev() { SelectPage(GetCurrentPage() - 1); }
 void CGalleryWnd::OnPageNext() { SelectPage(GetCurrentPage() + 1); }
-void CGalleryWnd::OnUpdatePagePrev(CCmdUI* pCmdUI) { pCmdUI->Enable(GetCurrentPage() > 0); }
+void CGalleryWnd::OnUpdatePagePrev(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(GetCurrentPage() > 0);
+    // At idle the chooser follows the page too, however it was selected.
+    if (m_pPageChooser != nullptr && m_pPageChooser->GetCurSel() != GetCurrentPage() &&
+        !m_pPageChooser->GetDroppedState())
+        m_pPageChooser->SetCurSel(GetCurrentPage());
+}
+void CGalleryWnd::OnPageChooserChange() { SelectPage(m_pPageChooser->GetCurSel()); }
 void CGalleryWnd::OnUpdatePageNext(CCmdUI* pCmdUI) { pCmdUI->Enable(GetCurrentPage() + 1 < GetPageCount()); }

@@ -1,11 +1,13 @@
 // CGalleryWnd: the gallery's main window, a frame with a menu bar, a
-// toolbar and a status bar around CGalleryView, its view: the list of pages
+// toolbar (back, forward and a page chooser) and a status bar around CGalleryView, its view: the list of pages
 // on the left, the selected page filling the rest under its name.
 #pragma once
 
 #include "gallery_page.h"
 
 #include <afxext.h>
+
+#include "bars/toolbar.h"
 
 #include <memory>
 #include <vector>
@@ -69,10 +71,12 @@ protected:
     void OnPageNext();
     void OnUpdatePagePrev(CCmdUI* pCmdUI);
     void OnUpdatePageNext(CCmdUI* pCmdUI);
+    void OnPageChooserChange();
 
 private:
     CGalleryView m_wndView;
-    CToolBar m_wndToolBar;
+    CKXToolBar m_wndToolBar;
+    CComboBox* m_pPageChooser = nullptr;  // in the toolbar's row, which owns it
     CStatusBar m_wndStatusBar;
 
     DECLARE_MESSAGE_MAP()

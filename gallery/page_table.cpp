@@ -20,6 +20,7 @@ CGalleryPage* CreatePropertyGridPage();
 CGalleryPage* CreateColoursPage();
 CGalleryPage* CreateDockingPage();
 CGalleryPage* CreateCombosPage();
+CGalleryPage* CreateToolbarsPage();
 
 const GalleryPageFactory g_galleryPages[] = {
     CreateControlsPage,
@@ -39,6 +40,7 @@ const GalleryPageFactory g_galleryPages[] = {
     CreatePropertyGridPage,
     CreateColoursPage,
     CreateDockingPage,
+    CreateToolbarsPage,
 };
 
 const int g_nGalleryPages = static_cast<int>(sizeof g_galleryPages / sizeof g_galleryPages[0]);

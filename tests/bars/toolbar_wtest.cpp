@@ -436,8 +436,8 @@ TEST(ToolBarState, TheLayoutSurvivesARestartAndACorruptOneIsIgnored) {
     if (IsChild()) GTEST_SKIP() << "a phase runs in a child";
     RunReg(std::string("delete ") + kKey + " /f");
 
-    // First run: the user removes "Cut" in the customise dialog opened from
-    // the bar's right-click menu; the layout is saved as the bar's first value.
+    // First run: the bar without "Cut" goes through the customise dialog
+    // opened from its right-click menu; the layout is saved as its first value.
     ASSERT_EQ(0u, RunPhase("Customise"));
     const std::string query = RunReg(std::string("query ") + kKey + " /v \"KXToolBar 1\"");
     EXPECT_NE(std::string::npos, query.find("KXToolBar 1")) << query;
@@ -472,8 +472,15 @@ TEST_F(ToolBarRestart, Customise) {
     EXPECT_TRUE(bar.GetStyle() & CCS_ADJUSTABLE);
     ASSERT_EQ(6, bar.GetCount());
 
+    // "Cut" is off the bar before the dialog opens: the dialog offers it
+    // (from the table), beside the separator it always offers.
+    bar.DeleteButton(bar.CommandToIndex(ID_EDIT_CUT));
+    int nAvailable = -1;
     kxtest::DialogAnswer answer("Customize Toolbar", {
-        [&](HWND) { bar.DeleteButton(bar.CommandToIndex(ID_EDIT_CUT)); },
+        [&](HWND dialog) {
+            HWND hwndList = ::FindWindowExA(dialog, nullptr, "ListBox", nullptr);
+            nAvailable = static_cast<int>(::SendMessageA(hwndList, LB_GETCOUNT, 0, 0));
+        },
         [](HWND dialog) { kxtest::ClickButton(dialog, IDCANCEL); },
     });
     const bool bMenu = kxtest::WithMenu(
@@ -484,6 +491,7 @@ TEST_F(ToolBarRestart, Customise) {
         });
     EXPECT_TRUE(bMenu);
     EXPECT_TRUE(answer.Done());
+    EXPECT_EQ(2, nAvailable);
     EXPECT_EQ(5, bar.GetCount());
     pFrame->DestroyWindow();
 }
