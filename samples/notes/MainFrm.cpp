@@ -31,6 +31,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         return -1;
     }
     m_wndToolBar.SetWindowText("Edit");
+    m_wndToolBar.AddDropDownButton(ID_FILE_NEW, IDR_NEWMENU, TRUE);
     // The toolbar docks to any edge and floats; it comes back where it was.
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);

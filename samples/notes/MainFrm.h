@@ -1,7 +1,10 @@
-// MainFrm.h : the main frame, with its docking toolbar and its status bar.
+// MainFrm.h : the main frame, with its docking toolbar (the library's: its New
+// button drops a menu of document types down) and its status bar.
 #pragma once
 
 #include "PropertiesBar.h"
+
+#include "bars/toolbar.h"
 
 class CMainFrame : public CMDIFrameWnd {
     DECLARE_DYNAMIC(CMainFrame)
@@ -10,7 +13,7 @@ public:
 
 protected:
     CStatusBar m_wndStatusBar;
-    CToolBar m_wndToolBar;
+    CKXToolBar m_wndToolBar;
     CPropertiesBar m_wndProperties;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -11,6 +11,8 @@
 BEGIN_MESSAGE_MAP(CNotesApp, CWinApp)
     ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+    ON_COMMAND(ID_FILE_NEW_NOTE, OnFileNewNote)
+    ON_COMMAND(ID_FILE_NEW_CARD, OnFileNewCard)
 END_MESSAGE_MAP()
 
 CNotesApp::CNotesApp() : CWinApp("Notes") {}
@@ -41,4 +43,15 @@ BOOL CNotesApp::InitInstance() {
     pMainFrame->ShowWindow(m_nCmdShow);
     pMainFrame->UpdateWindow();
     return TRUE;
+}
+
+void CNotesApp::NewDocumentOfType(int nType) {
+    POSITION pos = GetFirstDocTemplatePosition();
+    for (int i = 0; pos != nullptr; ++i) {
+        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
+        if (i == nType) {
+            pTemplate->OpenDocumentFile(nullptr);
+            return;
+        }
+    }
 }

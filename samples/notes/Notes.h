@@ -8,6 +8,12 @@ public:
     CNotesApp();
     BOOL InitInstance() override;
 
+protected:
+    // A new document of the nth type, without asking which.
+    void NewDocumentOfType(int nType);
+    void OnFileNewNote() { NewDocumentOfType(0); }
+    void OnFileNewCard() { NewDocumentOfType(1); }
+
     DECLARE_MESSAGE_MAP()
 };
 

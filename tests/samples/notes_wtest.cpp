@@ -2,7 +2,7 @@
 // card typed into its form is saved through the file dialog, closed,
 // reopened from the recent-file list and through File > Open with its data
 // back; edited on its property sheet (OK keeps, Cancel drops) and in the
-// docked property grid; a note beside it; tiling and cascading the children; closing the
+// docked property grid; a note beside it from the toolbar's drop-down New; tiling and cascading the children; closing the
 // program with a modified note asks first, and the program ends with 0.
 #include <windows.h>
 
@@ -25,6 +25,7 @@ const int IDC_CARD_NAME = 1000, IDC_CARD_PHONE = 1001, IDC_CARD_FAVOURITE = 1002
 const UINT ID_CARD_PROPERTIES = 32772;
 const UINT ID_FILE_NEW = 0xE100, ID_FILE_OPEN = 0xE101, ID_FILE_SAVE = 0xE103, ID_FILE_MRU_FILE1 = 0xE110,
            ID_WINDOW_CASCADE = 0xE132, ID_WINDOW_TILE_HORZ = 0xE133, AFX_IDW_PANE_FIRST = 0xE900;
+const int AFX_IDW_TOOLBAR = 0xE800;
 
 struct TopSearch {
     DWORD pid;
@@ -226,9 +227,19 @@ TEST(NotesSample, DocumentsFilesRecentListWindowsAndPrompt) {
         << "the grid's edit did not reach the card";
     app.Command(ID_FILE_SAVE);
 
-    // A note beside it, typed into.
-    ASSERT_TRUE(app.New("Note"));
-    ASSERT_NE(app.WaitForChild("Note1"), nullptr);
+    // A note beside it, typed into: from the toolbar, whose New button drops
+    // the document types down from its arrow (right of the 23-pixel face).
+    HWND hBar = FindDescendant(app.main(), AFX_IDW_TOOLBAR);
+    ASSERT_NE(hBar, nullptr) << "no toolbar";
+    const LPARAM ptArrow = MAKELPARAM(23 + 4, 11);
+    ::PostMessageA(hBar, WM_LBUTTONDOWN, MK_LBUTTON, ptArrow);
+    HWND hMenu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (hMenu = MenuWindow(app.pid())) != nullptr; })) << "no menu dropped down";
+    ::PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(WaitFor([&] { return !MenuOpen(app.pid()); }));
+    ::PostMessageA(hBar, WM_LBUTTONUP, 0, ptArrow);
+    ASSERT_NE(app.WaitForChild("Note1"), nullptr) << "the menu's Note made no note";
     HWND hNote = app.ActiveChild();
     Send(app.View(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("a line of text"));
 

@@ -58,25 +58,33 @@ inline HWND WaitForDialog(DWORD pid, const char* title, bool messageBox = false,
     return s.found;
 }
 
+struct MenuSearch {
+    DWORD pid;
+    HWND found;
+};
+
 inline BOOL CALLBACK FindMenuWindow(HWND hWnd, LPARAM lParam) {
-    DWORD* pid = reinterpret_cast<DWORD*>(lParam);
+    MenuSearch* s = reinterpret_cast<MenuSearch*>(lParam);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(hWnd, &owner);
     char cls[16] = {};
     ::GetClassNameA(hWnd, cls, sizeof cls);
-    if (owner == pid[0] && strcmp(cls, "#32768") == 0 && ::IsWindowVisible(hWnd)) {
-        pid[1] = 1;
+    if (owner == s->pid && strcmp(cls, "#32768") == 0 && ::IsWindowVisible(hWnd)) {
+        s->found = hWnd;
         return FALSE;
     }
     return TRUE;
 }
 
-// Whether a popup menu of the process is open.
-inline bool MenuOpen(DWORD pid) {
-    DWORD search[2] = {pid, 0};
-    ::EnumWindows(FindMenuWindow, reinterpret_cast<LPARAM>(search));
-    return search[1] != 0;
+// The popup menu the process shows, or null.
+inline HWND MenuWindow(DWORD pid) {
+    MenuSearch search = {pid, nullptr};
+    ::EnumWindows(FindMenuWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
+
+// Whether a popup menu of the process is open.
+inline bool MenuOpen(DWORD pid) { return MenuWindow(pid) != nullptr; }
 
 // Messages to the sample give up after five seconds: a sample stuck in a
 // message box (a failed assertion, say) fails the test instead of hanging it.
