@@ -22,15 +22,11 @@ double TimePaint(CToolBar& bar, kxbench::OffscreenPair& pair) {
 }  // namespace
 
 int main() {
-    CFrameWnd* pFrame = new CFrameWnd;  // deletes itself with its window
-    if (!pFrame->Create(nullptr, "bench", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 600))) {
-        std::fprintf(stderr, "cannot create the frame\n");
-        return 1;
-    }
     CWnd view;
+    CFrameWnd* pFrame = kxbench::CreateBenchFrame(view);
+    if (pFrame == nullptr) return 1;
     CToolBar bars[4];
     const UINT buttons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
-    if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST)) return 1;
     pFrame->EnableDocking(CBRS_ALIGN_ANY);
     for (int i = 0; i < 4; ++i) {
         if (!bars[i].CreateEx(pFrame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC,

@@ -7,7 +7,25 @@
 
 #include "win/afxwin.h"
 
+#include <cstdio>
+
 namespace kxbench {
+
+// An 800 x 600 frame (it deletes itself with its window) holding a plain
+// view; null, with a message, when either cannot be made.
+inline CFrameWnd* CreateBenchFrame(CWnd& view) {
+    CFrameWnd* pFrame = new CFrameWnd;
+    if (!pFrame->Create(nullptr, "bench", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 600))) {
+        std::fprintf(stderr, "cannot create the frame\n");
+        return nullptr;
+    }
+    if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST)) {
+        std::fprintf(stderr, "cannot create the view\n");
+        pFrame->DestroyWindow();
+        return nullptr;
+    }
+    return pFrame;
+}
 
 inline void ReportFrameLayout(CFrameWnd* pFrame, CWnd* pView, const char* lpszName) {
     int n = 0;

@@ -9,18 +9,14 @@
 #include <cstdio>
 
 int main() {
-    CFrameWnd* pFrame = new CFrameWnd;  // deletes itself with its window
-    if (!pFrame->Create(nullptr, "bench", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 600))) {
-        std::fprintf(stderr, "cannot create the frame\n");
-        return 1;
-    }
     CWnd view;
+    CFrameWnd* pFrame = kxbench::CreateBenchFrame(view);
+    if (pFrame == nullptr) return 1;
     CToolBar toolBar;
     CStatusBar statusBar;
     const UINT buttons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
     const UINT indicators[] = {ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR};
-    if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST) ||
-        !toolBar.Create(pFrame) || !statusBar.Create(pFrame) || !statusBar.SetIndicators(indicators, 3)) {
+    if (!toolBar.Create(pFrame) || !statusBar.Create(pFrame) || !statusBar.SetIndicators(indicators, 3)) {
         std::fprintf(stderr, "cannot create the bars\n");
         return 1;
     }

@@ -23,13 +23,9 @@ double TimePaint(CKXToolBar& bar, kxbench::OffscreenPair& pair) {
 }  // namespace
 
 int main() {
-    CFrameWnd* pFrame = new CFrameWnd;  // deletes itself with its window
-    if (!pFrame->Create(nullptr, "bench", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 600))) {
-        std::fprintf(stderr, "cannot create the frame\n");
-        return 1;
-    }
     CWnd view;
-    if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST)) return 1;
+    CFrameWnd* pFrame = kxbench::CreateBenchFrame(view);
+    if (pFrame == nullptr) return 1;
     CKXToolBar few, many;
     const UINT buttons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
     std::vector<UINT> lots(10000);

@@ -2,17 +2,13 @@
 // Paste button drops a menu down and whose right-click menu customises it,
 // a bar with a search box in its row, a classic bar down the left edge, a
 // bar in a rebar band along the top, and one floating in its own small frame.
-#include "gallery_page.h"
+#include "frame_page.h"
 #include "resource.h"
 #include "snapshot.h"
-
-#include <afxext.h>
 
 #include "bars/toolbar.h"
 #include "core/resource_scope.h"
 #include "kxres_ids.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -35,17 +31,10 @@ TOOLBARINFO g_editButtons[] = {
     {{5, ID_EDIT_SELECT_ALL, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0}, "Select All"},
 };
 
-class CToolbarsFrame : public CFrameWnd {
+class CToolbarsFrame : public CGalleryDemoFrame {
 public:
-    BOOL CreateDemo(CWnd* pParent, const CRect& rect) {
-        LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
-                                                reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
-        return Create(lpszClass, "Toolbars", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPCHILDREN, rect, pParent);
-    }
     CReBar m_wndReBar;
     CKXToolBar m_barFile, m_barEdit, m_barFind, m_barSide, m_barMore;
-    CStatusBar m_wndStatus;
-    CStatic m_wndView;
 
 protected:
     // A bar with the common controls' standard images.
@@ -55,23 +44,13 @@ protected:
         const BOOL bMade = dwCtrlStyle != 0 ? bar.CreateEx(pParent, dwCtrlStyle, dwStyle, CRect(0, 0, 0, 0), nID)
                                             : bar.Create(pParent, dwStyle, nID);
         if (!bMade) return FALSE;
-        bar.SendMessage(TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
-        bar.SetButtons(pIDs, n);
-        for (int i = 0; i < n; ++i)
-            if (pIDs[i] != 0) bar.SetButtonInfo(i, pIDs[i], TBBS_BUTTON, pImages[i]);
-        bar.SetSizes(CSize(23, 22), CSize(16, 16));
-        bar.SetWindowText(lpszName);
+        FillStandardBar(bar, lpszName, pIDs, pImages, n);
         if (pParent == this) bar.EnableDocking(CBRS_ALIGN_ANY);
         return TRUE;
     }
     int OnCreate(LPCREATESTRUCT lpcs) {
         if (CFrameWnd::OnCreate(lpcs) == -1) return -1;
-        const UINT indicators[] = {ID_SEPARATOR};
-        if (!m_wndStatus.Create(this) || !m_wndStatus.SetIndicators(indicators, 1)) return -1;
-        m_wndView.Create("Right-click the Edit bar to customise it; Paste drops a menu down.",
-                         WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE, CRect(0, 0, 0, 0), this,
-                         AFX_IDW_PANE_FIRST);
-        m_wndView.SetFont(&GalleryFont());
+        if (!CreateStatusAndView("Right-click the Edit bar to customise it; Paste drops a menu down.")) return -1;
 
         // Along the top, a rebar whose band holds a bar of the library.
         if (!m_wndReBar.Create(this) ||
@@ -105,45 +84,26 @@ protected:
 
         EnableDocking(CBRS_ALIGN_ANY);
         DockControlBar(&m_barEdit);
-        RecalcLayout();
-        CRect rect;
-        m_barEdit.GetWindowRect(&rect);
-        rect.OffsetRect(rect.Width(), 0);
-        DockControlBar(&m_barFind, AFX_IDW_DOCKBAR_TOP, &rect);
+        DockBeside(&m_barFind, &m_barEdit);
         DockControlBar(&m_barSide, AFX_IDW_DOCKBAR_LEFT);
         DockControlBar(&m_barMore, AFX_IDW_DOCKBAR_BOTTOM);
         return 0;
     }
-    void OnDemoCommand(UINT nID) {
-        CString str;
-        str.Format("Command %u", nID);
-        SetMessageText(str);
-    }
-    void OnUpdateDemoCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(pCmdUI->m_nID != ID_EDIT_REDO); }
-    void PostNcDestroy() override {}  // a member of its page
-
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CToolbarsFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CToolbarsFrame, CGalleryDemoFrame)
     ON_WM_CREATE()
-    ON_COMMAND_RANGE(ID_FILE_NEW, ID_HELP, OnDemoCommand)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_FILE_NEW, ID_HELP, OnUpdateDemoCommand)
     ON_COMMAND_RANGE(ID_PASTE_SPECIAL, ID_PASTE_TEXT, OnDemoCommand)
 END_MESSAGE_MAP()
 
-class CToolbarsPage : public CGalleryPage {
+class CToolbarsPage : public CFramePage {
 public:
-    CToolbarsPage() : CGalleryPage("Toolbars") {}
+    CToolbarsPage() : CFramePage("Toolbars") {}
 
-    void PrepareSnapshot() override { FloatMore(); }
     BOOL SaveExtraSnapshots(const CString& strPathPrefix, CWnd* pFrame) override {
-        // The floating bar is a window of its own, over the page; then the
-        // paste menu dropped down from the edit bar.
-        CFrameWnd* pMini = m_frame.m_barMore.GetParentFrame();
-        if (pMini == nullptr || pMini == &m_frame) return FALSE;
-        pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        if (!SaveWindowPngWithPopup(pFrame, strPathPrefix + "-floating.png", pMini->m_hWnd)) return FALSE;
+        // The floating bar, then the paste menu dropped down from the edit bar.
+        if (!CFramePage::SaveExtraSnapshots(strPathPrefix, pFrame)) return FALSE;
         CKXToolBar& bar = m_frame.m_barEdit;
         return SaveWindowPngWithMenu(pFrame, strPathPrefix + "-drop-down.png", [&] {
             CRect rc;
@@ -155,45 +115,12 @@ public:
     }
 
 protected:
-    BOOL CreateControls() override {
-        CRect rect;
-        GetClientRect(&rect);
-        rect.DeflateRect(10, 10);
-        rect.bottom = rect.top + 360;
-        return m_frame.CreateDemo(this, rect);
-    }
-    // The last bar floats over the lower part of the page.
-    void FloatMore() {
-        if (m_frame.m_barMore.IsFloating()) return;
-        CRect rect;
-        m_frame.GetWindowRect(&rect);
-        m_frame.FloatControlBar(&m_frame.m_barMore, CPoint(rect.left + 300, rect.bottom + 30));
-    }
-    void OnShowWindow(BOOL bShow, UINT nStatus) {
-        CGalleryPage::OnShowWindow(bShow, nStatus);
-        // Floating bars belong to the page: they come and go with it.
-        if (bShow) FloatMore();
-        CFrameWnd* pMini = m_frame.m_barMore.IsFloating() ? m_frame.m_barMore.GetParentFrame() : nullptr;
-        if (pMini != nullptr && pMini != &m_frame) pMini->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
-    }
-    void OnDestroy() {
-        m_frame.DestroyWindow();
-        CGalleryPage::OnDestroy();
-    }
-    void OnSize(UINT nType, int cx, int cy) {
-        CGalleryPage::OnSize(nType, cx, cy);
-        if (m_frame.m_hWnd != nullptr) m_frame.MoveWindow(10, 10, std::max(cx - 20, 0), std::max(cy / 2 + 80, 0));
-    }
+    CGalleryDemoFrame& GetFrame() override { return m_frame; }
+    CControlBar& GetFloatingBar() override { return m_frame.m_barMore; }
+    int GetFloatingOffset() const override { return 300; }
 
     CToolbarsFrame m_frame;
-    DECLARE_MESSAGE_MAP()
 };
-
-BEGIN_MESSAGE_MAP(CToolbarsPage, CGalleryPage)
-    ON_WM_SHOWWINDOW()
-    ON_WM_DESTROY()
-    ON_WM_SIZE()
-END_MESSAGE_MAP()
 
 }  // namespace
 

@@ -108,3 +108,18 @@ CSize AfxFitToolBar(AFX_TBLAYOUTBUTTON* pButtons, int nCount, int nLength, bool 
     wrap(pButtons, nCount, cxAll);
     return measure(pButtons, nCount);
 }
+
+CSize AfxToolBarOuterSize(CSize sizeButtons, CSize sizeInset, CSize sizeButton, bool bVert, bool bStretch) {
+    CSize size = sizeButtons + sizeInset;
+    if (bVert)
+        size.cx = std::max(size.cx, sizeButton.cx + sizeInset.cx);
+    else
+        size.cy = std::max(size.cy, sizeButton.cy + sizeInset.cy);
+    if (bStretch) {
+        if (bVert)
+            size.cy = 32767;
+        else
+            size.cx = 32767;
+    }
+    return size;
+}

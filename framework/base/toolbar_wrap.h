@@ -42,3 +42,8 @@ using AFX_TBSIZEFN = std::function<CSize(const AFX_TBLAYOUTBUTTON* pButtons, int
 // nLength, else the narrowest one.  Returns the size of the buttons.
 CSize AfxFitToolBar(AFX_TBLAYOUTBUTTON* pButtons, int nCount, int nLength, bool bHorz,
                     const AFX_TBWRAPFN& wrap = AfxWrapToolBar, const AFX_TBSIZEFN& measure = AfxToolBarLayoutSize);
+
+// A bar's outside size for the size of its buttons: the insets (borders,
+// gripper) added, at least one button thick across the bar, and the whole
+// length (32767) along it when it stretches.
+CSize AfxToolBarOuterSize(CSize sizeButtons, CSize sizeInset, CSize sizeButton, bool bVert, bool bStretch);

@@ -104,18 +104,7 @@ CSize CToolBar::CalcLayout(DWORD dwMode, int nLength) {
         if (sizeExtent.cx > 0 && sizeExtent.cy > 0) sizeButtons = sizeExtent;
         if (!(dwMode & (LM_HORZDOCK | LM_VERTDOCK)) && !bVert) m_nMRUWidth = sizeButtons.cx;
     }
-    CSize size = sizeButtons + sizeInset;
-    if (bVert)
-        size.cx = std::max(size.cx, sizeButton.cx + sizeInset.cx);
-    else
-        size.cy = std::max(size.cy, sizeButton.cy + sizeInset.cy);
-    if (dwMode & LM_STRETCH) {
-        if (bVert)
-            size.cy = 32767;
-        else
-            size.cx = 32767;
-    }
-    return size;
+    return AfxToolBarOuterSize(sizeButtons, sizeInset, sizeButton, bVert, (dwMode & LM_STRETCH) != 0);
 }
 
 INT_PTR CToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const { return m_buttons.ToolHitTest(point, pTI); }

@@ -63,9 +63,9 @@ public:
     BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
     // Takes ownership of hbmImageWell, replacing the bitmap in use.
     BOOL SetBitmap(HBITMAP hbmImageWell) { return m_buttons.SetBitmap(hbmImageWell); }
-    // The bitmap of nIDResource added to (or, when it is the one in use,
-    // replacing) the image well: the index of its first image, -1 on failure.
-    int AddReplaceBitmap(UINT nIDResource);
+    // hbmImageWell (owned from now on) as the image well: added when the
+    // bar has none yet, else replacing the one in use.
+    BOOL AddReplaceBitmap(HBITMAP hbmImageWell) { return m_buttons.SetBitmap(hbmImageWell); }
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount) { return m_buttons.SetButtons(lpIDArray, nIDCount); }
     void SetSizes(SIZE sizeButton, SIZE sizeImage) { m_buttons.SetSizes(sizeButton, sizeImage); }
     void SetHeight(int cyHeight) { SetHeightAround(cyHeight, m_buttons.m_sizeButton.cy); }
@@ -213,6 +213,9 @@ protected:
     LRESULT OnPreserveZeroBorder(WPARAM, LPARAM);
     LRESULT OnSetButtonSize(WPARAM, LPARAM lParam);
     LRESULT OnSetBitmapSize(WPARAM, LPARAM lParam);
+    // Records the size the control took (its button's or its images') and
+    // has the frame lay the bars out again.
+    LRESULT OnSetSize(BOOL bButton, LPARAM lParam);
 
     void OnDropDown(NMHDR* pNMHDR, LRESULT* pResult);
     void OnGetButtonInfo(NMHDR* pNMHDR, LRESULT* pResult);

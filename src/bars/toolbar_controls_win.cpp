@@ -2,6 +2,8 @@
 // separator as wide as the control that keeps the control's command.
 #include "bars/toolbar.h"
 
+#include <algorithm>
+
 namespace {
 
 // The framework's standard controls are made directly; any other class

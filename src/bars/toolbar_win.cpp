@@ -3,7 +3,6 @@
 
 #include "core/aux_data.h"
 
-#include <algorithm>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CKXToolBar, CKXToolBarBase)
@@ -145,20 +144,6 @@ BOOL CKXToolBar::LoadToolBar(LPCTSTR lpszResourceName, TOOLBARINFO* pButtons) {
     return TRUE;
 }
 
-int CKXToolBar::AddReplaceBitmap(UINT nIDResource) {
-    // Images of nIDResource after those the control has: numbered from there.
-    if (GetSafeHwnd() == nullptr) return -1;
-    TBADDBITMAP ab = {AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_BITMAP), nIDResource};
-    BITMAP bm = {};
-    const HBITMAP hbm = ::LoadBitmapA(ab.hInst, MAKEINTRESOURCE(nIDResource));
-    if (hbm == nullptr) return -1;
-    ::GetObjectA(hbm, sizeof bm, &bm);
-    ::DeleteObject(hbm);
-    const int cxImage = m_buttons.m_sizeImage.cx;
-    const int nImages = cxImage > 0 ? bm.bmWidth / cxImage : 0;
-    return static_cast<int>(SendMessage(TB_ADDBITMAP, nImages, reinterpret_cast<LPARAM>(&ab)));
-}
-
 void CKXToolBar::SetOwner(CWnd* pOwnerWnd) {
     CWnd::SetOwner(pOwnerWnd);
     if (GetSafeHwnd() != nullptr) SendMessage(TB_SETPARENT, reinterpret_cast<WPARAM>(pOwnerWnd->GetSafeHwnd()));
@@ -264,19 +249,7 @@ CSize CKXToolBar::CalcLayout(DWORD dwMode, int nLength) {
         if (!(dwMode & (LM_HORZDOCK | LM_VERTDOCK)) && !bVert) m_nMRUWidth = sizeButtons.cx;
         RepositionButtonCtrl();
     }
-    CSize size = sizeButtons + sizeInset;
-    const CSize sizeButton = m_buttons.m_sizeButton;
-    if (bVert)
-        size.cx = std::max(size.cx, sizeButton.cx + sizeInset.cx);
-    else
-        size.cy = std::max(size.cy, sizeButton.cy + sizeInset.cy);
-    if (dwMode & LM_STRETCH) {
-        if (bVert)
-            size.cy = 32767;
-        else
-            size.cx = 32767;
-    }
-    return size;
+    return AfxToolBarOuterSize(sizeButtons, sizeInset, m_buttons.m_sizeButton, bVert, (dwMode & LM_STRETCH) != 0);
 }
 
 void CKXToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
@@ -381,21 +354,19 @@ LRESULT CKXToolBar::OnPreserveZeroBorder(WPARAM, LPARAM) {
     return lResult;
 }
 
-LRESULT CKXToolBar::OnSetButtonSize(WPARAM, LPARAM lParam) {
-    const LRESULT lResult = Default();
-    if (lResult) {
-        m_buttons.NoteButtonSize(CSize(LOWORD(lParam), HIWORD(lParam)));
-        if (m_pDockSite != nullptr && IsWindowVisible()) m_pDockSite->DelayRecalcLayout();
-    }
-    return lResult;
-}
+LRESULT CKXToolBar::OnSetButtonSize(WPARAM, LPARAM lParam) { return OnSetSize(TRUE, lParam); }
 
-LRESULT CKXToolBar::OnSetBitmapSize(WPARAM, LPARAM lParam) {
+LRESULT CKXToolBar::OnSetBitmapSize(WPARAM, LPARAM lParam) { return OnSetSize(FALSE, lParam); }
+
+LRESULT CKXToolBar::OnSetSize(BOOL bButton, LPARAM lParam) {
     const LRESULT lResult = Default();
-    if (lResult) {
-        m_buttons.NoteImageSize(CSize(LOWORD(lParam), HIWORD(lParam)));
-        if (m_pDockSite != nullptr && IsWindowVisible()) m_pDockSite->DelayRecalcLayout();
-    }
+    if (!lResult) return lResult;
+    const CSize size(LOWORD(lParam), HIWORD(lParam));
+    if (bButton)
+        m_buttons.NoteButtonSize(size);
+    else
+        m_buttons.NoteImageSize(size);
+    if (m_pDockSite != nullptr && IsWindowVisible()) m_pDockSite->DelayRecalcLayout();
     return lResult;
 }
 

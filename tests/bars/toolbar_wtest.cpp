@@ -11,6 +11,7 @@
 #include "bars/toolbar_ctrl.h"
 #include "kxres_ids.h"
 #include "support/capture.h"
+#include "support/companion_fixture.h"
 #include "support/dialog_answer.h"
 #include "support/gdi_leak.h"
 #include "support/host_window.h"
@@ -20,6 +21,7 @@
 #include "support/named_lock.h"
 #include "support/png_artifact.h"
 #include "support/pump.h"
+#include "support/run_tool.h"
 
 #include <gtest/gtest.h>
 
@@ -82,18 +84,8 @@ BEGIN_MESSAGE_MAP(CToolFrame, CFrameWnd)
 END_MESSAGE_MAP()
 
 // The library's companion module provides the toolbar and menu resources.
-class ToolBarTest : public ::testing::Test {
+class ToolBarTest : public kxtest::CompanionModuleTest {
 protected:
-    void SetUp() override {
-        m_hRes = ::LoadLibraryExA("KXRes.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(nullptr, m_hRes);
-        m_hOld = AfxGetResourceHandle();
-        AfxSetResourceHandle(m_hRes);
-    }
-    void TearDown() override {
-        AfxSetResourceHandle(m_hOld);
-        if (m_hRes) ::FreeLibrary(m_hRes);
-    }
     CToolFrame* MakeFrame(DWORD dwCtrlStyle = TBSTYLE_FLAT, TOOLBARINFO* pCustomize = nullptr) {
         CToolFrame* pFrame = new CToolFrame;
         if (!pFrame->Make(dwCtrlStyle, pCustomize)) {
@@ -104,7 +96,6 @@ protected:
     }
 
     CToolApp m_app;
-    HINSTANCE m_hRes = nullptr, m_hOld = nullptr;
 };
 
 // The whole bar as DoPaint draws it, window coordinates.
@@ -118,8 +109,6 @@ kxtest::Capture PaintBar(CKXToolBar& bar) {
         dc.Detach();
     });
 }
-
-const COLORREF kFace = ::GetSysColor(COLOR_BTNFACE);
 
 COLORREF Hilite() { return ::GetSysColor(COLOR_BTNHIGHLIGHT); }
 COLORREF Shadow() { return ::GetSysColor(COLOR_BTNSHADOW); }
@@ -282,6 +271,7 @@ TEST_F(ToolBarTest, DropDownButtonShowsItsMenuAndTheCommandReachesTheFrame) {
     kxtest::MessageRecorder rec;
     rec.Watch(pFrame->m_hWnd, "frame", {WM_COMMAND});
     HWND hwndPopup = nullptr;
+    CRect rcPopup;
     const bool bShown = kxtest::WithMenu(
         bar.m_hWnd,
         [&] {
@@ -289,6 +279,7 @@ TEST_F(ToolBarTest, DropDownButtonShowsItsMenuAndTheCommandReachesTheFrame) {
         },
         [&](HWND popup) {
             hwndPopup = popup;
+            ::GetWindowRect(popup, &rcPopup);
             kxtest::PostKeyPress(popup, VK_DOWN);
             kxtest::PostKeyPress(popup, VK_RETURN);
         });
@@ -296,6 +287,11 @@ TEST_F(ToolBarTest, DropDownButtonShowsItsMenuAndTheCommandReachesTheFrame) {
     ASSERT_TRUE(bShown);
     kxtest::PumpUntilIdle();
     // The menu stood below the button, its left edge at the button's.
+    CRect rcScreen;
+    bar.GetToolBarCtrl().GetRect(ID_EDIT_PASTE, &rcScreen);
+    bar.ClientToScreen(&rcScreen);
+    EXPECT_EQ(rcScreen.left, rcPopup.left);
+    EXPECT_EQ(rcScreen.bottom, rcPopup.top);
     ASSERT_EQ(1, pFrame->m_arCommands.GetSize());
     EXPECT_EQ(static_cast<UINT>(ID_KX_OUTBAR_SMALLICON), pFrame->m_arCommands[0]);
     EXPECT_TRUE(kxtest::SequenceIs(rec.Take(), {
@@ -382,53 +378,10 @@ bool IsChild() { return std::getenv(kChildVariable) != nullptr; }
 
 // Runs this program with one test (the phase) and returns its exit code.
 DWORD RunPhase(const char* pszTest) {
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string cmd = std::string("\"") + szPath + "\" --gtest_filter=ToolBarRestart." + pszTest;
-    ::SetEnvironmentVariableA(kChildVariable, "1");
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    const BOOL bStarted = ::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-    ::SetEnvironmentVariableA(kChildVariable, nullptr);
-    if (!bStarted) return 0xFFFF;
-    ::WaitForSingleObject(pi.hProcess, 120000);
-    DWORD dwCode = 0xFFFF;
-    ::GetExitCodeProcess(pi.hProcess, &dwCode);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    return dwCode;
+    return kxtest::RunThisProgram(std::string("ToolBarRestart.") + pszTest, kChildVariable);
 }
 
-// What the platform's registry tool prints for a command line.
-std::string RunReg(const std::string& args) {
-    SECURITY_ATTRIBUTES sa = {};
-    sa.nLength = sizeof sa;
-    sa.bInheritHandle = TRUE;
-    HANDLE hRead = nullptr, hWrite = nullptr;
-    if (!::CreatePipe(&hRead, &hWrite, &sa, 0)) return {};
-    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = hWrite;
-    PROCESS_INFORMATION pi = {};
-    std::string cmd = "reg.exe " + args;
-    std::string out;
-    if (::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
-        ::CloseHandle(hWrite);
-        hWrite = nullptr;
-        char buf[512];
-        DWORD cb = 0;
-        while (::ReadFile(hRead, buf, sizeof buf, &cb, nullptr) && cb > 0) out.append(buf, cb);
-        ::WaitForSingleObject(pi.hProcess, 30000);
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
-    }
-    if (hWrite) ::CloseHandle(hWrite);
-    ::CloseHandle(hRead);
-    return out;
-}
+std::string RunReg(const std::string& args) { return kxtest::RunTool("reg.exe " + args); }
 
 const char kKey[] = "HKCU\\Software\\KXTest\\KXToolBarTest\\Settings";
 
@@ -460,6 +413,9 @@ protected:
         if (!IsChild()) GTEST_SKIP() << "runs as a phase of ToolBarState";
         ToolBarTest::SetUp();
     }
+    void TearDown() override {
+        if (IsChild()) ToolBarTest::TearDown();
+    }
 };
 
 TEST_F(ToolBarRestart, Customise) {
@@ -483,13 +439,21 @@ TEST_F(ToolBarRestart, Customise) {
         },
         [](HWND dialog) { kxtest::ClickButton(dialog, IDCANCEL); },
     });
+    int nItems = 0;
+    UINT nItemID = 0;
     const bool bMenu = kxtest::WithMenu(
         bar.m_hWnd, [&] { bar.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 8)); },
-        [](HWND popup) {
+        [&](HWND popup) {
+            // One item: "&Customize...", command 255.
+            const HMENU hMenu = reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
+            nItems = ::GetMenuItemCount(hMenu);
+            nItemID = ::GetMenuItemID(hMenu, 0);
             kxtest::PostKeyPress(popup, VK_DOWN);
             kxtest::PostKeyPress(popup, VK_RETURN);
         });
     EXPECT_TRUE(bMenu);
+    EXPECT_EQ(1, nItems);
+    EXPECT_EQ(255u, nItemID);
     EXPECT_TRUE(answer.Done());
     EXPECT_EQ(2, nAvailable);
     EXPECT_EQ(5, bar.GetCount());

@@ -13,6 +13,7 @@
 #include "support/msg_recorder.h"
 #include "support/named_lock.h"
 #include "support/pump.h"
+#include "support/run_tool.h"
 
 #include <gtest/gtest.h>
 
@@ -364,32 +365,7 @@ TEST(Docking, ReBarHoldsAToolbarInABandAlongTheTop) {
 }
 
 // What the platform's registry tool prints for a key.
-std::string RegQuery(const std::string& key) {
-    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-    HANDLE hRead = nullptr, hWrite = nullptr;
-    if (!::CreatePipe(&hRead, &hWrite, &sa, 0)) return {};
-    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = hWrite;
-    PROCESS_INFORMATION pi = {};
-    std::string cmd = "reg.exe query \"HKCU\\" + key + "\"";
-    std::string out;
-    if (::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi)) {
-        ::CloseHandle(hWrite);
-        hWrite = nullptr;
-        char buf[512];
-        DWORD n = 0;
-        while (::ReadFile(hRead, buf, sizeof buf, &n, nullptr) && n > 0) out.append(buf, n);
-        ::WaitForSingleObject(pi.hProcess, 10000);
-        ::CloseHandle(pi.hProcess);
-        ::CloseHandle(pi.hThread);
-    }
-    if (hWrite) ::CloseHandle(hWrite);
-    ::CloseHandle(hRead);
-    return out;
-}
+std::string RegQuery(const std::string& key) { return kxtest::RunTool("reg.exe query \"HKCU\\" + key + "\""); }
 
 void DeleteKeyTree(HKEY hParent, const char* lpszKey) {
     HKEY hKey = nullptr;
