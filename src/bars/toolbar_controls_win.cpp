@@ -2,8 +2,6 @@
 // separator as wide as the control that keeps the control's command.
 #include "bars/toolbar.h"
 
-#include <algorithm>
-
 namespace {
 
 // The framework's standard controls are made directly; any other class
@@ -97,10 +95,9 @@ void CKXToolBar::RepositionButtonCtrl() {
         }
         CRect rcCtrl;
         pCtrl->GetWindowRect(&rcCtrl);
-        // Centred in the row's height; a combo box measures its edit part.
-        const int y = rcButton.top + (rcButton.Height() - rcCtrl.Height()) / 2;
-        pCtrl->SetWindowPos(nullptr, rcButton.left, std::max(static_cast<int>(rcButton.top), y), rcButton.Width(),
-                            rcCtrl.Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        const CRect rcPlace = KXToolBarControlRect(rcButton, rcCtrl.Height());
+        pCtrl->SetWindowPos(nullptr, rcPlace.left, rcPlace.top, rcPlace.Width(), rcPlace.Height(),
+                            SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
 }
 

@@ -178,3 +178,9 @@ int KXToolBarBorderStrips(const KX_TOOLBAR_FRAME& frame, CSize sizeOld, CSize si
     }
     return n;
 }
+
+CRect KXToolBarControlRect(const CRect& rcButton, int cyControl) {
+    const int top = static_cast<int>(rcButton.top);
+    const int y = std::max(top, top + (rcButton.Height() - cyControl) / 2);
+    return CRect(rcButton.left, y, rcButton.right, y + cyControl);
+}

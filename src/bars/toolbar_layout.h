@@ -66,3 +66,8 @@ int KXToolBarGripperBars(const KX_TOOLBAR_FRAME& frame, const CRect& rect, CRect
 // right strips when the style has a right border and the width changes,
 // likewise the bottom.  Returns how many of the four were filled.
 int KXToolBarBorderStrips(const KX_TOOLBAR_FRAME& frame, CSize sizeOld, CSize sizeNew, CRect arStrips[4]);
+
+// Where a control standing in the row goes over its button's rectangle: the
+// button's left and width, centred in the row's height (a combo box
+// measures its closed height cyControl), never above the button's top.
+CRect KXToolBarControlRect(const CRect& rcButton, int cyControl);

@@ -178,6 +178,13 @@ TEST(KXToolBarLayout, BorderStripsFollowTheSize) {
     EXPECT_EQ(0, KXToolBarBorderStrips(frame, CSize(100, 30), CSize(120, 30), strips));
 }
 
+TEST(KXToolBarLayout, ControlsAreCentredOnTheirButtons) {
+    EXPECT_EQ(CRect(46, 1, 166, 21), KXToolBarControlRect(CRect(46, 0, 166, 22), 20));
+    EXPECT_EQ(CRect(46, 2, 166, 19), KXToolBarControlRect(CRect(46, 0, 166, 22), 17));  // the odd pixel below
+    // Taller than the row: from the button's top down.
+    EXPECT_EQ(CRect(0, 22, 80, 52), KXToolBarControlRect(CRect(0, 22, 80, 44), 30));
+}
+
 TEST(ToolBarResource, ReadsCommandsAndRejectsShortData) {
     const unsigned char data[] = {1, 0, 16, 0, 15, 0, 3, 0, 0x01, 0xE1, 0, 0, 0x03, 0xE1};
     AFX_TOOLBAR_RESOURCE res;

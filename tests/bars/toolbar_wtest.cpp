@@ -506,7 +506,7 @@ TEST_F(ToolBarTest, ThousandsOfBarsLeaveNothingBehind) {
     cycle();  // the system's lazily made objects
     const kxtest::GdiCount before = kxtest::CountGdiObjects();
     const long nUserBefore = kxtest::UserObjectCount();
-    for (int i = 0; i < 1000; ++i) cycle();
+    for (int i = 0; i < 2000; ++i) cycle();
     EXPECT_TRUE(kxtest::SameGdiCount(before, kxtest::CountGdiObjects()));
     EXPECT_EQ(nUserBefore, kxtest::UserObjectCount());
 }
