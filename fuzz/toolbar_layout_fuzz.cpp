@@ -2,7 +2,7 @@
 // the library's toolbar does, with sizes, states and the width taken from
 // the input: reading stays inside the data, every wrapping terminates with
 // as many rows as breaks plus one, and the size of a layout is never
-// negative nor wider than its widest button when every button has a row.
+// negative nor wider than all its buttons side by side.
 #include "bars/toolbar_layout.h"
 #include "base/toolbar_resource.h"
 
@@ -39,7 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int nBreaks = 0;
     for (const AFX_TBLAYOUTBUTTON& b : buttons) nBreaks += (b.fsState & kAfxTbWrap) ? 1 : 0;
     Check(nRows == nBreaks + 1);
-    const CSize size = KXToolBarCalcSize(buttons.data(), res.nItems, measure);
-    Check(size.cx >= 0 && size.cy >= 0);
+    const CSize sizeLayout = KXToolBarCalcSize(buttons.data(), res.nItems, measure);
+    int cxAll = 0;
+    for (int i = 0; i < res.nItems; ++i)
+        if (!(buttons[static_cast<size_t>(i)].fsState & kAfxTbHidden)) cxAll += measure(buttons[static_cast<size_t>(i)], i).cx;
+    Check(sizeLayout.cx >= 0 && sizeLayout.cy >= 0 && sizeLayout.cx <= cxAll);
     return 0;
 }

@@ -28,7 +28,8 @@ bool HasGripper(const KX_TOOLBAR_FRAME& frame) {
 CSize KXToolBarButtonSize(const AFX_TBLAYOUTBUTTON& b, unsigned long dwComCtlVersion, bool bKeepDropDownWidth) {
     if (!IsWrapped(b)) return b.size;
     if (IsSeparator(b)) {
-        if (dwComCtlVersion < KX_COMCTL_471) return CSize(0, b.size.cy - 3);
+        // (A row less than 3 pixels high cannot give a negative height.)
+        if (dwComCtlVersion < KX_COMCTL_471) return CSize(0, std::max(0, static_cast<int>(b.size.cy) - 3));
         if (dwComCtlVersion == KX_COMCTL_471) return CSize(0, b.size.cy);
         return CSize(0, b.size.cx);
     }

@@ -142,21 +142,7 @@ BOOL CKXFlatComboBox::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
 
 void CKXFlatComboBox::DisableFlatLook(BOOL bDisable) {
     m_bFlat = !bDisable;
-    if (!::IsWindow(m_hWnd)) return;
-    if (bDisable) {
-        // Only the frame bits come back: the others (a scroll bar for the
-        // list) would give the box itself a scroll bar.
-        CComboBox::ModifyStyle(0, m_dwStyle & WS_BORDER);
-        CComboBox::ModifyStyleEx(0, m_dwExStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
-        KillTimer(kTimerID);
-    } else {
-        CComboBox::ModifyStyle(WS_BORDER, 0);
-        CComboBox::ModifyStyleEx(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE, 0);
-        SetTimer(kTimerID, kTimerPeriod);
-        OnTimer(kTimerID);
-    }
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOSIZE | SWP_NOMOVE);
-    Invalidate();
+    if (::IsWindow(m_hWnd)) KXSetFlatFrame(this, m_bFlat, m_dwStyle, m_dwExStyle, kTimerID, kTimerPeriod);
 }
 
 // --- painting ------------------------------------------------------------------------

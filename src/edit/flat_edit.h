@@ -68,3 +68,9 @@ protected:
 // Whether the cursor lies in pWnd's window rectangle: the hover test of the
 // flat controls.
 BOOL KXCursorInWindow(const CWnd* pWnd);
+
+// Takes a flat control's frame away (bFlat: border and edges off, the timer
+// that follows the cursor on and run once) or gives back the frame it was
+// made with (the border and edge bits of dwStyle and dwExStyle; the timer
+// off), and has the frame measured and painted again.
+void KXSetFlatFrame(CWnd* pWnd, BOOL bFlat, DWORD dwStyle, DWORD dwExStyle, UINT_PTR nTimerID, UINT nPeriod);

@@ -70,18 +70,25 @@ BOOL CKXFlatEdit::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
 
 void CKXFlatEdit::DisableFlatLook(BOOL bDisable) {
     m_bFlat = !bDisable;
-    if (!::IsWindow(m_hWnd)) return;
-    if (bDisable) {
-        CKXEdit::ModifyStyle(0, m_dwStyle);
-        CKXEdit::ModifyStyleEx(0, m_dwExStyle);
-        KillTimer(kTimerID);
+    if (::IsWindow(m_hWnd)) KXSetFlatFrame(this, m_bFlat, m_dwStyle, m_dwExStyle, kTimerID, kTimerPeriod);
+}
+
+void KXSetFlatFrame(CWnd* pWnd, BOOL bFlat, DWORD dwStyle, DWORD dwExStyle, UINT_PTR nTimerID, UINT nPeriod) {
+    const DWORD dwEdges = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+    // Only the frame bits come and go: the others (a combo box's scroll bar
+    // for its list, say) are not the frame's business.
+    if (bFlat) {
+        pWnd->ModifyStyle(WS_BORDER, 0);
+        pWnd->ModifyStyleEx(dwEdges, 0);
+        pWnd->SetTimer(nTimerID, nPeriod, nullptr);
+        pWnd->SendMessage(WM_TIMER, nTimerID);
     } else {
-        CKXEdit::ModifyStyle(WS_BORDER, 0);
-        CKXEdit::ModifyStyleEx(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE, 0);
-        SetTimer(kTimerID, kTimerPeriod);
-        OnTimer(kTimerID);
+        pWnd->ModifyStyle(0, dwStyle & WS_BORDER);
+        pWnd->ModifyStyleEx(0, dwExStyle & dwEdges);
+        pWnd->KillTimer(nTimerID);
     }
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    pWnd->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    pWnd->Invalidate();
 }
 
 // --- the edge ---------------------------------------------------------------------

@@ -42,6 +42,9 @@ TEST(KXToolBarLayout, WrappedButtonsMeasureByVersion) {
     const AFX_TBLAYOUTBUTTON sep = Wrapped(Separator());
     EXPECT_EQ(CSize(0, 19), KXToolBarButtonSize(sep, KX_COMCTL_470, false));
     EXPECT_EQ(CSize(0, 19), KXToolBarButtonSize(sep, KX_COMCTL_400, false));
+    AFX_TBLAYOUTBUTTON flat = sep;
+    flat.size.cy = 2;
+    EXPECT_EQ(CSize(0, 0), KXToolBarButtonSize(flat, KX_COMCTL_470, false));
     EXPECT_EQ(CSize(0, 22), KXToolBarButtonSize(sep, KX_COMCTL_471, false));
     EXPECT_EQ(CSize(0, 8), KXToolBarButtonSize(sep, 0x00050050, false));  // across the bar: its width
     EXPECT_EQ(CSize(8, 22), KXToolBarButtonSize(Separator(), KX_COMCTL_470, false));
