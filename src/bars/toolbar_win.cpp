@@ -118,11 +118,12 @@ BOOL CKXToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CR
     GetComCtlVersion();
     GetDropDownArrowWidth();
     // The bar places itself: the control must not move or size itself.
-    // With CBRS_TOOLTIPS the buttons' tips come from their commands' strings.
-    const DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | kControlPlacement |
-                             ((dwStyle & CBRS_TOOLTIPS) ? TBSTYLE_TOOLTIPS : 0);
+    const DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | kControlPlacement;
     if (!CWnd::Create(TOOLBARCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID)) return FALSE;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    // With CBRS_TOOLTIPS the buttons' tips are the framework's (the thread's
+    // one tip, the text from the command's string through the owner).
+    EnableToolTips((m_dwStyle & CBRS_TOOLTIPS) != 0);
     SetSizes(m_buttons.m_sizeButton, m_buttons.m_sizeImage);
     return TRUE;
 }
@@ -262,6 +263,7 @@ void CKXToolBar::OnUpdateCmdUIOutsideFrame(CCmdTarget* pTarget, BOOL bDisableIfN
 
 void CKXToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) {
     CKXToolBarBase::OnBarStyleChange(dwOldStyle, dwNewStyle);
+    if ((dwOldStyle ^ dwNewStyle) & CBRS_TOOLTIPS) EnableToolTips((dwNewStyle & CBRS_TOOLTIPS) != 0);
     RepositionButtonCtrl();
 }
 

@@ -10,6 +10,7 @@
 #include "bars/toolbar.h"
 #include "bars/toolbar_ctrl.h"
 #include "kxres_ids.h"
+#include "win/afxstate.h"
 #include "support/capture.h"
 #include "support/companion_fixture.h"
 #include "support/dialog_answer.h"
@@ -123,8 +124,26 @@ TEST_F(ToolBarTest, CreatesFromTheResourceWithItsSizesStylesAndNames) {
     EXPECT_EQ(0, bar.bInReBar);
     // The standard toolbar identifier hides the bar when a server works in place.
     EXPECT_EQ(static_cast<DWORD>(CBRS_HIDE_INPLACE), bar.GetBarStyle() & CBRS_HIDE_INPLACE);
+    // The window style: the bar style without its CBRS_ bits, the control
+    // style and the bits that leave the bar's placement to the bar.
     const DWORD dwPlacement = CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NOMOVEY;
-    EXPECT_EQ(dwPlacement, static_cast<DWORD>(::GetWindowLongA(bar.m_hWnd, GWL_STYLE)) & dwPlacement);
+    EXPECT_EQ(static_cast<DWORD>(WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | dwPlacement),
+              static_cast<DWORD>(::GetWindowLongA(bar.m_hWnd, GWL_STYLE)) & ~(WS_CLIPSIBLINGS | CCS_ADJUSTABLE));
+
+    // CBRS_TOOLTIPS: the thread's tip shows the command of the button under the mouse.
+    CRect rcUndo;
+    bar.GetItemRect(0, &rcUndo);
+    MSG msg = {bar.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(rcUndo.left + 5, rcUndo.top + 5), ::GetTickCount(),
+               {rcUndo.left + 5, rcUndo.top + 5}};
+    bar.ClientToScreen(&msg.pt);
+    CWnd::FilterToolTipMessage(&msg, &bar);
+    CToolTipCtrl* pTip = AfxGetThreadState()->m_pToolTip;
+    ASSERT_NE(nullptr, pTip);
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ASSERT_TRUE(pTip->SendMessage(TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)));
+    EXPECT_EQ(bar.m_hWnd, ti.hwnd);
+    EXPECT_EQ(static_cast<UINT_PTR>(ID_EDIT_UNDO), ti.uId);
     ASSERT_EQ(6, bar.GetCount());
     EXPECT_EQ(static_cast<UINT>(ID_EDIT_PASTE), bar.GetItemID(3));
     CRect rc;
