@@ -168,3 +168,27 @@ CRect CDockDragTracker::GetOutline() const {
     if (m_dwEdge & 0x5000) return m_rectVert;  // left or right
     return m_rectFloat;
 }
+
+namespace {
+
+enum : unsigned { kSideLeft = 1, kSideRight, kSideTop, kSideTopLeft, kSideTopRight, kSideBottom, kSideBottomLeft,
+                  kSideBottomRight };
+
+}  // namespace
+
+bool AfxSizingByHeight(unsigned fwSide) { return fwSide == kSideTop || fwSide == kSideBottom; }
+
+CRect AfxFitSizingRect(const CRect& rectAsked, CSize sizeFrame, unsigned fwSide) {
+    CRect rect = rectAsked;
+    const bool bLeft = fwSide == kSideLeft || fwSide == kSideTopLeft || fwSide == kSideBottomLeft;
+    const bool bTop = fwSide == kSideTop || fwSide == kSideTopLeft || fwSide == kSideTopRight;
+    if (bLeft)
+        rect.left = rect.right - sizeFrame.cx;
+    else
+        rect.right = rect.left + sizeFrame.cx;
+    if (bTop)
+        rect.top = rect.bottom - sizeFrame.cy;
+    else
+        rect.bottom = rect.top + sizeFrame.cy;
+    return rect;
+}

@@ -76,3 +76,12 @@ private:
     CRect m_rectHorz, m_rectVert, m_rectFloat;
     DWORD m_dwEdge = 0;
 };
+
+// Resizing a floating bar's frame by an edge or corner (fwSide: the
+// WM_SIZING side, 1 left, 2 right, 3 top, 4 top left, 5 top right,
+// 6 bottom, 7 bottom left, 8 bottom right).  Dragging the top or bottom edge
+// asks the bar for a height, any other edge or corner for a width.
+bool AfxSizingByHeight(unsigned fwSide);
+// The frame's rectangle once the bar has answered with sizeFrame: the
+// edges the user drags move, the opposite ones stay where rectAsked has them.
+CRect AfxFitSizingRect(const CRect& rectAsked, CSize sizeFrame, unsigned fwSide);

@@ -45,7 +45,7 @@ void CDockContext::StartDrag(CPoint pt) {
     const CSize sizeVert = m_pBar->CalcDynamicLayout(0, LM_VERTDOCK);
     // Floating, the bar comes with its small frame around it.
     CRect rectFloat(CPoint(0, 0), m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH));
-    CMiniDockFrameWnd::CalcFrameRect(rectFloat);
+    CMiniDockFrameWnd::CalcFrameRect(rectFloat, (m_pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC) != 0);
     if (m_pBar->IsFloating()) m_pBar->GetParentFrame()->GetWindowRect(&rectBar);
     m_tracker.Start(pt, rectBar, sizeHorz, sizeVert, rectFloat.Size());
     m_ptStart = pt;

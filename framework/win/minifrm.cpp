@@ -2,6 +2,8 @@
 
 #include "win/dockcont.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)
 
@@ -30,13 +32,22 @@ BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CMiniFrameWnd)
     ON_WM_CLOSE()
     ON_WM_NCLBUTTONDOWN()
     ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_SIZING()
+    ON_WM_GETMINMAXINFO()
     ON_WM_MOUSEACTIVATE()
     ON_MESSAGE(WM_DESTROYFLOATFRAME, OnDestroyFloatFrame)
 END_MESSAGE_MAP()
 
 CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE) {}
 
-void CMiniDockFrameWnd::CalcFrameRect(CRect& rect) { ::AdjustWindowRectEx(&rect, kFloatStyle, FALSE, kFloatExStyle); }
+void CMiniDockFrameWnd::CalcFrameRect(CRect& rect, BOOL bSizable) {
+    ::AdjustWindowRectEx(&rect, kFloatStyle | (bSizable ? WS_THICKFRAME : 0), FALSE, kFloatExStyle);
+}
+
+BOOL CMiniDockFrameWnd::IsSizable() {
+    CControlBar* pBar = GetFirstBar();
+    return pBar != nullptr && (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC) != 0;
+}
 
 BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle) {
     if (!CMiniFrameWnd::CreateEx(kFloatExStyle, nullptr, "", kFloatStyle, CRect(0, 0, 0, 0), pParent)) return FALSE;
@@ -59,10 +70,14 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL) {
     m_bInRecalcLayout = TRUE;
     CControlBar* pBar = GetFirstBar();
     if (pBar != nullptr && pBar->IsVisible()) {
+        // Sizing borders go with the bar's shape.
+        const BOOL bSizable = IsSizable();
+        if (bSizable != ((GetStyle() & WS_THICKFRAME) != 0))
+            ModifyStyle(bSizable ? 0 : WS_THICKFRAME, bSizable ? WS_THICKFRAME : 0, SWP_FRAMECHANGED);
         // The frame fits the bar as it last floated.
         const CSize size = pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
         CRect rect(0, 0, size.cx, size.cy);
-        CalcFrameRect(rect);
+        CalcFrameRect(rect, bSizable);
         SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         m_wndDockBar.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
         m_wndDockBar.m_rectLayout = CRect(0, 0, size.cx, size.cy);
@@ -99,6 +114,31 @@ void CMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point) {
         return;
     }
     CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
+}
+
+void CMiniDockFrameWnd::OnSizing(UINT fwSide, LPRECT pRect) {
+    CControlBar* pBar = GetFirstBar();
+    if (pBar == nullptr || !IsSizable()) {
+        CMiniFrameWnd::OnSizing(fwSide, pRect);
+        return;
+    }
+    // The bar's shape for the length the border is dragged to; the frame
+    // takes that shape, its other edges staying where they are.
+    CRect rectAsked(pRect);
+    CRect rectInsets(0, 0, 0, 0);
+    CalcFrameRect(rectInsets, TRUE);
+    const CSize sizeInsets(rectInsets.Width(), rectInsets.Height());
+    const BOOL bByHeight = AfxSizingByHeight(fwSide);
+    const int nLength = bByHeight ? rectAsked.Height() - sizeInsets.cy : rectAsked.Width() - sizeInsets.cx;
+    const CSize size = pBar->CalcDynamicLayout(std::max(nLength, 0), LM_HORZ | LM_COMMIT | (bByHeight ? LM_LENGTHY : 0));
+    *pRect = AfxFitSizingRect(rectAsked, size + sizeInsets, fwSide);
+}
+
+void CMiniDockFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI) {
+    CMiniFrameWnd::OnGetMinMaxInfo(lpMMI);
+    CRect rect(0, 0, 0, 0);
+    CalcFrameRect(rect, (GetStyle() & WS_THICKFRAME) != 0);
+    lpMMI->ptMinTrackSize = CPoint(rect.Width(), rect.Height());
 }
 
 int CMiniDockFrameWnd::OnMouseActivate(CWnd*, UINT, UINT) {

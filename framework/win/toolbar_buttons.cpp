@@ -262,6 +262,10 @@ CSize CToolBarButtons::GetButtonsExtent() const {
     CRect rectAll(0, 0, 0, 0);
     const int nCount = GetCount();
     for (int i = 0; i < nCount; ++i) {
+        // A separator that ends a row lies across the bar, as wide as the
+        // control likes: the rows' buttons say how wide the layout is.
+        TBBUTTON b;
+        if (GetButton(i, &b) && (b.fsStyle & TBSTYLE_SEP) && (b.fsState & TBSTATE_WRAP)) continue;
         CRect rc;
         GetItemRect(i, &rc);
         if (!rc.IsRectEmpty()) rectAll.UnionRect(&rectAll, &rc);

@@ -49,8 +49,8 @@ public:
     void ReadLayout(AFX_TBLAYOUTBUTTON* pButtons, int nCount) const;
     // Gives the control the states (wrap bits) of a layout.
     void CommitLayout(const AFX_TBLAYOUTBUTTON* pButtons, int nCount);
-    // The union of the buttons' rectangles, from the origin: what the
-    // control made of a committed layout.
+    // The union of the buttons' rectangles (but separators ending rows),
+    // from the origin: what the control made of a committed layout.
     CSize GetButtonsExtent() const;
 
     // The button under point (client): its command, and its rectangle as

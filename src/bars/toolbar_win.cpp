@@ -3,6 +3,7 @@
 
 #include "core/aux_data.h"
 
+#include <atomic>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CKXToolBar, CKXToolBarBase)
@@ -38,7 +39,7 @@ namespace {
 
 // Toolbars are numbered in the order they are constructed: the number
 // names the registry value that keeps each one's layout.
-int g_nToolBars = 0;
+std::atomic<int> g_nToolBars{0};
 
 // The window style bits a bar takes from the bar style it is given.
 const DWORD kControlPlacement = CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NOMOVEY;

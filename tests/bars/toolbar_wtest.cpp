@@ -245,6 +245,36 @@ TEST_F(ToolBarTest, FlatAndClassicLooksDockedAndFloating) {
     pFrame->DestroyWindow();
 }
 
+TEST_F(ToolBarTest, FloatingItBreaksIntoTheRowsItsFrameIsSizedTo) {
+    kxtest::CursorLock lock;
+    CToolFrame* pFrame = MakeFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CKXToolBar& bar = pFrame->m_wndBar;
+    pFrame->FloatControlBar(&bar, CPoint(200, 200));
+    CFrameWnd* pMini = bar.GetParentFrame();
+    ASSERT_TRUE(bar.IsFloating());
+    CRect rcOne;
+    pMini->GetWindowRect(&rcOne);
+    // Dragged to half its width by the right edge: two buttons a row, three
+    // rows; the frame keeps that shape through the layout that follows.
+    CRect rect = rcOne;
+    rect.right = rect.left + rcOne.Width() / 2;
+    pMini->SendMessage(WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&rect));
+    pMini->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    kxtest::PumpUntilIdle();
+    EXPECT_EQ(2 * 23, bar.m_nMRUWidth);
+    CRect rc1, rc2;
+    bar.GetItemRect(1, &rc1);
+    bar.GetItemRect(2, &rc2);
+    EXPECT_EQ(0, rc2.left);
+    EXPECT_EQ(rc1.bottom, rc2.top);
+    CRect rcNow;
+    pMini->GetWindowRect(&rcNow);
+    EXPECT_EQ(rect, rcNow);
+    EXPECT_EQ(rcOne.Height() + 2 * 22, rcNow.Height());
+    pFrame->DestroyWindow();
+}
+
 TEST_F(ToolBarTest, InARebarTheBarWorksForTheFrameAndIsNotFlat) {
     kxtest::CursorLock lock;
     CToolFrame* pFrame = MakeFrame();

@@ -166,3 +166,17 @@ TEST(ToolBarWrap, FitFindsTheNarrowestShapeForAHeight) {
 }
 
 }  // namespace
+
+TEST(DockSizing, TheDraggedEdgesMoveAndTheOthersStay) {
+    const CRect asked(100, 100, 260, 180);
+    const CSize got(140, 60);
+    EXPECT_EQ(CRect(100, 100, 240, 160), AfxFitSizingRect(asked, got, 2));  // right
+    EXPECT_EQ(CRect(120, 100, 260, 160), AfxFitSizingRect(asked, got, 1));  // left
+    EXPECT_EQ(CRect(100, 120, 240, 180), AfxFitSizingRect(asked, got, 3));  // top
+    EXPECT_EQ(CRect(120, 120, 260, 180), AfxFitSizingRect(asked, got, 4));  // top left
+    EXPECT_EQ(CRect(100, 100, 240, 160), AfxFitSizingRect(asked, got, 8));  // bottom right
+    EXPECT_EQ(CRect(120, 100, 260, 160), AfxFitSizingRect(asked, got, 7));  // bottom left
+    EXPECT_TRUE(AfxSizingByHeight(3));
+    EXPECT_TRUE(AfxSizingByHeight(6));
+    for (unsigned side : {1u, 2u, 4u, 5u, 7u, 8u}) EXPECT_FALSE(AfxSizingByHeight(side));
+}

@@ -273,6 +273,53 @@ TEST(Docking, DragToAnEdgeDocksThereUnlessControlIsHeld) {
     kxtest::PumpUntilIdle();
 }
 
+TEST(Docking, AFloatingBarTakesTheShapeItsFrameIsSizedTo) {
+    kxtest::CursorLock lock;  // shows windows
+    CDockApp app;
+    CDockFrame* pFrame = new CDockFrame;
+    ASSERT_TRUE(pFrame->Make());
+    CToolBar& bar = pFrame->m_wndTools;  // 4 buttons and a separator, CBRS_SIZE_DYNAMIC
+    pFrame->FloatControlBar(&bar, CPoint(200, 200));
+    CFrameWnd* pMini = bar.GetParentFrame();
+    ASSERT_TRUE(bar.IsFloating());
+    EXPECT_TRUE(pMini->GetStyle() & WS_THICKFRAME);
+    CRect rcOne, rc0, rc3;
+    pMini->GetWindowRect(&rcOne);
+    bar.GetItemRect(0, &rc0);
+    bar.GetItemRect(3, &rc3);
+    ASSERT_EQ(rc0.top, rc3.top);  // one row
+
+    // The right edge dragged to about two buttons' width: the bar breaks at
+    // its separator, the frame takes the bar's new shape, its left and top stay.
+    CRect rect = rcOne;
+    rect.right = rect.left + rcOne.Width() / 2;
+    pMini->SendMessage(WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rcOne.TopLeft(), rect.TopLeft());
+    EXPECT_LT(rect.Width(), rcOne.Width());
+    EXPECT_GT(rect.Height(), rcOne.Height());
+    pMini->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    kxtest::PumpUntilIdle();
+    bar.GetItemRect(3, &rc3);
+    EXPECT_GT(rc3.top, rc0.top);
+    CRect rcNow;
+    pMini->GetWindowRect(&rcNow);
+    EXPECT_EQ(rect, rcNow);  // the layout keeps the shape
+
+    // The bottom edge dragged up to one row's height: one row again, as wide
+    // as before, the top staying.
+    rect = rcNow;
+    rect.bottom = rect.top + rcOne.Height();
+    pMini->SendMessage(WM_SIZING, WMSZ_BOTTOM, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rcOne, rect);
+
+    // A bar of a fixed shape gets no sizing borders.
+    pFrame->m_wndMore.SetBarStyle(pFrame->m_wndMore.GetBarStyle() & ~CBRS_SIZE_DYNAMIC);
+    pFrame->FloatControlBar(&pFrame->m_wndMore, CPoint(300, 300));
+    EXPECT_FALSE(pFrame->m_wndMore.GetParentFrame()->GetStyle() & WS_THICKFRAME);
+    pFrame->DestroyWindow();
+    kxtest::PumpUntilIdle();
+}
+
 TEST(Docking, TipsAndCommandsReachTheFrameFromDockedAndFloatingBars) {
     kxtest::CursorLock lock;
     CDockApp app;
