@@ -19,7 +19,17 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_MOUSEACTIVATE()
     ON_WM_DESTROY()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
+
+namespace {
+
+// While a flyby prompt shows, the bar looks every so often whether the
+// mouse has left it.
+const UINT_PTR kFlybyTimer = 0xE000;
+const UINT kFlybyPeriod = 200;
+
+}  // namespace
 
 void AFX_BARDATA::UpdateSysColors() {
     clrBtnFace = ::GetSysColor(COLOR_BTNFACE);
@@ -276,4 +286,38 @@ void CControlBar::SetHeightAround(int cyHeight, int cyContent) {
     m_cyTopBorder = cySpace - m_cyBottomBorder;
     if (GetSafeHwnd() != nullptr)
         SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+BOOL CControlBar::PreTranslateMessage(MSG* pMsg) {
+    if (CWnd::PreTranslateMessage(pMsg)) return TRUE;
+    if ((m_dwStyle & CBRS_FLYBY) && pMsg->message == WM_MOUSEMOVE && !(pMsg->wParam & (MK_LBUTTON | MK_RBUTTON))) {
+        CPoint point = pMsg->pt;
+        ScreenToClient(&point);
+        ShowFlyby(OnToolHitTest(point, nullptr));
+    }
+    return FALSE;
+}
+
+void CControlBar::ShowFlyby(INT_PTR nHit) {
+    if (nHit == m_nFlybyHit) return;
+    m_nFlybyHit = nHit;
+    CFrameWnd* pFrame = GetDockingFrame();
+    if (pFrame != nullptr && pFrame->GetTopLevelFrame() != nullptr) pFrame = pFrame->GetTopLevelFrame();
+    if (pFrame != nullptr)
+        pFrame->SendMessage(WM_SETMESSAGESTRING, nHit > 0 ? static_cast<WPARAM>(nHit) : AFX_IDS_IDLEMESSAGE);
+    if (nHit > 0)
+        SetTimer(kFlybyTimer, kFlybyPeriod);
+    else
+        KillTimer(kFlybyTimer);
+}
+
+void CControlBar::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent != kFlybyTimer) {
+        CWnd::OnTimer(nIDEvent);  // the control's own timers
+        return;
+    }
+    CPoint point;
+    ::GetCursorPos(&point);
+    const HWND hWndUnder = ::WindowFromPoint(point);
+    if (hWndUnder != m_hWnd && !::IsChild(m_hWnd, hWndUnder)) ShowFlyby(-1);
 }

@@ -135,6 +135,10 @@ public:
     enum StateFlags { delayHide = 1, delayShow = 2, tempHide = 4, statusSet = 8 };
     UINT m_nStateFlags = 0;
 
+    // Tips, and with CBRS_FLYBY the prompt of the item under the mouse in
+    // the frame's status bar (the idle prompt again once the mouse leaves).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     void PostNcDestroy() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -159,8 +163,12 @@ protected:
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     void OnDestroy();
+    void OnTimer(UINT_PTR nIDEvent);
+    // Shows the prompt of item nHit (the idle prompt for -1) unless it shows.
+    void ShowFlyby(INT_PTR nHit);
 
     DWORD m_dwStyle = 0;
+    INT_PTR m_nFlybyHit = -1;  // the item whose prompt the status bar shows
     int m_cxLeftBorder = 6, m_cxRightBorder = 6;
     int m_cyTopBorder = 1, m_cyBottomBorder = 1;
 

@@ -352,6 +352,38 @@ TEST(Docking, TipsAndCommandsReachTheFrameFromDockedAndFloatingBars) {
     kxtest::PumpUntilIdle();
 }
 
+TEST(Docking, AFlybyBarShowsThePromptOfTheButtonUnderTheMouse) {
+    kxtest::CursorLock lock;
+    CDockApp app;
+    CDockFrame* pFrame = new CDockFrame;
+    ASSERT_TRUE(pFrame->Make());
+    CToolBar& bar = pFrame->m_wndTools;
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_FLYBY);
+    auto hover = [&](CPoint ptClient) {
+        MSG msg = {bar.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y), ::GetTickCount(), ptClient};
+        bar.ClientToScreen(&msg.pt);
+        bar.PreTranslateMessage(&msg);
+    };
+    auto status = [&] {
+        CString str;
+        pFrame->m_wndStatus.GetPaneText(0, str);
+        return str;
+    };
+    CRect rc0, rc2;
+    bar.GetItemRect(0, &rc0);
+    bar.GetItemRect(2, &rc2);
+    hover(rc0.CenterPoint());
+    EXPECT_STREQ("Runs the test command", status());  // the first line of the command's string
+    hover(rc2.CenterPoint());  // the separator: no item, the idle prompt
+    EXPECT_STREQ("Ready", status());
+    // Without CBRS_FLYBY the status bar stays as it is.
+    bar.SetBarStyle(bar.GetBarStyle() & ~CBRS_FLYBY);
+    hover(rc0.CenterPoint());
+    EXPECT_STREQ("Ready", status());
+    pFrame->DestroyWindow();
+    kxtest::PumpUntilIdle();
+}
+
 TEST(Docking, DialogBarTakesItsTemplatesSizeAndDocksLikeAnyBar) {
     kxtest::CursorLock lock;
     CDockApp app;
