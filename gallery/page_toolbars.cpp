@@ -53,8 +53,9 @@ protected:
         if (!CreateStatusAndView("Right-click the Edit bar to customise it; Paste drops a menu down.")) return -1;
 
         // Along the top, a rebar whose band holds a bar of the library.
-        if (!m_wndReBar.Create(this) ||
-            !MakeBar(m_barFile, &m_wndReBar, TBSTYLE_FLAT, "File", AFX_IDW_TOOLBAR + 20, kFileButtons, kFileImages, 3) ||
+        if (!m_wndReBar.Create(this)) return -1;
+        m_wndReBar.GetReBarCtrl().SetBkColor(::GetSysColor(COLOR_BTNFACE));
+        if (!MakeBar(m_barFile, &m_wndReBar, TBSTYLE_FLAT, "File", AFX_IDW_TOOLBAR + 20, kFileButtons, kFileImages, 3) ||
             !m_wndReBar.AddBar(&m_barFile, ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_BTNFACE), "Rebar"))
             return -1;
         // The edit bar from the library's toolbar resource, customisable.
