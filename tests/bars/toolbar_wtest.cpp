@@ -510,6 +510,7 @@ TEST_F(ToolBarRestart, Customise) {
 }
 
 TEST_F(ToolBarRestart, Restored) {
+    kxtest::CursorLock lock;  // shows a frame
     CToolFrame* pFrame = MakeFrame(TBSTYLE_FLAT, g_customize);
     ASSERT_NE(nullptr, pFrame);
     CKXToolBar& bar = pFrame->m_wndBar;
@@ -522,6 +523,7 @@ TEST_F(ToolBarRestart, Restored) {
 }
 
 TEST_F(ToolBarRestart, Default) {
+    kxtest::CursorLock lock;  // shows a frame
     CToolFrame* pFrame = MakeFrame(TBSTYLE_FLAT, g_customize);
     ASSERT_NE(nullptr, pFrame);
     CKXToolBar& bar = pFrame->m_wndBar;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "sample_driver.h"
+#include "support/named_lock.h"
 
 #include <cstdio>
 #include <fstream>
@@ -102,6 +103,9 @@ std::string TempFile(const char* name) {
 }  // namespace
 
 TEST(InventorySample, MenusDialogsArchivesAndExitCode) {
+    // The sample takes the foreground, opens menus and dialogs: other test
+    // programs that need the desktop wait.
+    kxtest::CursorLock lock;
     ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Local AppWizard-Generated Applications\\Inventory\\Settings");
     const std::string file = TempFile("kx_inventory_test.dat");
     ::DeleteFileA(file.c_str());
@@ -184,6 +188,9 @@ TEST(InventorySample, MenusDialogsArchivesAndExitCode) {
 }
 
 TEST(InventorySample, AFileOfTheFirstSchemaLoadsWithoutLocations) {
+    // The sample takes the foreground, opens menus and dialogs: other test
+    // programs that need the desktop wait.
+    kxtest::CursorLock lock;
     // A list of one item as schema 1 stored it: count, the new class CItem
     // (schema 1), then name, quantity, fragile and category.
     const unsigned char bytes[] = {

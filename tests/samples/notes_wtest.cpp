@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "sample_driver.h"
+#include "support/named_lock.h"
 
 #include <string>
 #include <utility>
@@ -150,6 +151,9 @@ RECT WindowRect(HWND hWnd) {
 }  // namespace
 
 TEST(NotesSample, DocumentsFilesRecentListWindowsAndPrompt) {
+    // The sample takes the foreground, opens menus and dialogs: other test
+    // programs that need the desktop wait.
+    kxtest::CursorLock lock;
     const std::string card = TempFile("kx_notes_card.kxc");
     ::DeleteFileA(card.c_str());
     Notes app;
