@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/named_lock.h"
+
 #include <set>
 #include <string>
 
@@ -44,6 +46,9 @@ long long PngFileSize(const std::string& path) {
 }  // namespace
 
 TEST(GalleryTest, RenderWritesOnePictureOfEveryPage) {
+    // The gallery takes the foreground and opens menus for its pictures:
+    // other test programs that need the desktop wait meanwhile.
+    kxtest::CursorLock lock;
     const std::string folder = NewTempFolder();
     std::string command = "\"" + ProgramFolder() + "\\kxgallery.exe\" --render \"" + folder + "\"";
     STARTUPINFOA si = {};
