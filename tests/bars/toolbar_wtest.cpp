@@ -85,7 +85,7 @@ BEGIN_MESSAGE_MAP(CToolFrame, CFrameWnd)
 END_MESSAGE_MAP()
 
 // The library's companion module provides the toolbar and menu resources.
-class ToolBarTest : public kxtest::CompanionModuleTest {
+class ToolBarTest : public kxtest::CompanionResourceTest {
 protected:
     CToolFrame* MakeFrame(DWORD dwCtrlStyle = TBSTYLE_FLAT, TOOLBARINFO* pCustomize = nullptr) {
         CToolFrame* pFrame = new CToolFrame;
@@ -462,9 +462,7 @@ protected:
         if (!IsChild()) GTEST_SKIP() << "runs as a phase of ToolBarState";
         ToolBarTest::SetUp();
     }
-    void TearDown() override {
-        if (IsChild()) ToolBarTest::TearDown();
-    }
+
 };
 
 TEST_F(ToolBarRestart, Customise) {
