@@ -167,20 +167,6 @@ TEST(KXToolBarLayout, GripperBarsForEachLook) {
     EXPECT_EQ(0, KXToolBarGripperBars(frame, CRect(0, 0, 300, 30), bars));
 }
 
-TEST(KXToolBarLayout, BorderStripsFollowTheSize) {
-    KX_TOOLBAR_FRAME frame;
-    frame.dwStyle = 0x0400 | 0x0800;
-    CRect strips[4];
-    EXPECT_EQ(0, KXToolBarBorderStrips(frame, CSize(100, 30), CSize(100, 30), strips));
-    ASSERT_EQ(4, KXToolBarBorderStrips(frame, CSize(100, 30), CSize(120, 30), strips));
-    EXPECT_EQ(CRect(98, 0, 100, 30), strips[0]);
-    EXPECT_EQ(CRect(118, 0, 120, 30), strips[1]);
-    EXPECT_EQ(CRect(0, 28, 100, 30), strips[2]);
-    EXPECT_EQ(CRect(0, 28, 120, 30), strips[3]);
-    frame.dwStyle = 0x0100;
-    EXPECT_EQ(0, KXToolBarBorderStrips(frame, CSize(100, 30), CSize(120, 30), strips));
-}
-
 TEST(KXToolBarLayout, ControlsAreCentredOnTheirButtons) {
     EXPECT_EQ(CRect(46, 1, 166, 21), KXToolBarControlRect(CRect(46, 0, 166, 22), 20));
     EXPECT_EQ(CRect(46, 2, 166, 19), KXToolBarControlRect(CRect(46, 0, 166, 22), 17));  // the odd pixel below
