@@ -4,29 +4,39 @@
 
 namespace {
 
-// The framework's standard controls are made directly; any other class
-// must be able to create itself.
-CWnd* NewControl(CRuntimeClass* pClass) {
-    if (pClass == RUNTIME_CLASS(CComboBox)) return new CComboBox;
-    if (pClass == RUNTIME_CLASS(CEdit)) return new CEdit;
-    if (pClass == RUNTIME_CLASS(CButton)) return new CButton;
-    if (pClass == RUNTIME_CLASS(CStatic)) return new CStatic;
-    if (pClass == RUNTIME_CLASS(CListBox)) return new CListBox;
-    if (pClass == RUNTIME_CLASS(CScrollBar)) return new CScrollBar;
-    if (pClass == nullptr || !pClass->IsDerivedFrom(RUNTIME_CLASS(CWnd))) return nullptr;
-    CObject* pObject = pClass->CreateObject();
-    return pObject != nullptr ? static_cast<CWnd*>(pObject) : nullptr;
+// The framework's standard controls: made directly, of their window class
+// (as is any class derived from one); any other class must be able to
+// create itself.
+struct KX_STANDARD_CONTROL {
+    CRuntimeClass* pClass;
+    LPCTSTR lpszWindowClass;
+    CWnd* (*pfnNew)();
+};
+
+template <class T>
+CWnd* NewOf() {
+    return new T;
 }
 
-// The window class each standard control is made of.
-LPCTSTR ControlClassName(const CWnd* pCtrl) {
-    if (pCtrl->IsKindOf(RUNTIME_CLASS(CComboBox))) return "COMBOBOX";
-    if (pCtrl->IsKindOf(RUNTIME_CLASS(CEdit))) return "EDIT";
-    if (pCtrl->IsKindOf(RUNTIME_CLASS(CButton))) return "BUTTON";
-    if (pCtrl->IsKindOf(RUNTIME_CLASS(CStatic))) return "STATIC";
-    if (pCtrl->IsKindOf(RUNTIME_CLASS(CListBox))) return "LISTBOX";
-    if (pCtrl->IsKindOf(RUNTIME_CLASS(CScrollBar))) return "SCROLLBAR";
+const KX_STANDARD_CONTROL* FindStandard(CRuntimeClass* pClass) {
+    static const KX_STANDARD_CONTROL kControls[] = {
+        {RUNTIME_CLASS(CComboBox), "COMBOBOX", NewOf<CComboBox>},
+        {RUNTIME_CLASS(CEdit), "EDIT", NewOf<CEdit>},
+        {RUNTIME_CLASS(CButton), "BUTTON", NewOf<CButton>},
+        {RUNTIME_CLASS(CStatic), "STATIC", NewOf<CStatic>},
+        {RUNTIME_CLASS(CListBox), "LISTBOX", NewOf<CListBox>},
+        {RUNTIME_CLASS(CScrollBar), "SCROLLBAR", NewOf<CScrollBar>},
+    };
+    for (const KX_STANDARD_CONTROL& control : kControls)
+        if (pClass != nullptr && pClass->IsDerivedFrom(control.pClass)) return &control;
     return nullptr;
+}
+
+CWnd* NewControl(CRuntimeClass* pClass) {
+    if (const KX_STANDARD_CONTROL* pStandard = FindStandard(pClass); pStandard && pStandard->pClass == pClass)
+        return pStandard->pfnNew();
+    if (pClass == nullptr || !pClass->IsDerivedFrom(RUNTIME_CLASS(CWnd))) return nullptr;
+    return static_cast<CWnd*>(pClass->CreateObject());
 }
 
 }  // namespace
@@ -36,7 +46,8 @@ CWnd* CKXToolBar::InsertControl(CRuntimeClass* pClass, LPCTSTR lpszWindowName, C
     if (GetSafeHwnd() == nullptr || CommandToIndex(nID) < 0) return nullptr;
     CWnd* pCtrl = NewControl(pClass);
     if (pCtrl == nullptr) return nullptr;
-    LPCTSTR lpszClass = ControlClassName(pCtrl);
+    const KX_STANDARD_CONTROL* pStandard = FindStandard(pCtrl->GetRuntimeClass());
+    LPCTSTR lpszClass = pStandard != nullptr ? pStandard->lpszWindowClass : nullptr;
     const DWORD dwWndStyle = dwStyle | WS_CHILD | WS_VISIBLE;
     const BOOL bCreated = lpszClass != nullptr
                               ? pCtrl->CreateEx(0, lpszClass, lpszWindowName, dwWndStyle, rect, this, nID)

@@ -383,7 +383,6 @@ CWnd* CKXToolBar::GetCommandFrame() const {
     // The frame the bar works for, also while it floats in a small frame of its own.
     CWnd* pOwner = GetOwner();
     if (pOwner != nullptr && pOwner->IsFrameWnd()) return pOwner;
-    if (m_pDockSite != nullptr) return m_pDockSite;
-    if (CFrameWnd* pFrame = GetParentFrame()) return pFrame;
+    if (CFrameWnd* pFrame = GetDockingFrame()) return pFrame;
     return pOwner;
 }
